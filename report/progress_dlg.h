@@ -1,0 +1,33 @@
+// CProgressDlg: the modeless window that shows how far a run has come: an
+// overall bar from 0 to 1000 per mille and an activity bar swept once per
+// unit of work. No message loop runs while it is shown; every step redraws
+// it and brings it to the front itself.
+#ifndef REPORT_PROGRESS_DLG_H
+#define REPORT_PROGRESS_DLG_H
+
+#include "fw/controls.h"
+#include "fw/dialog.h"
+
+class CProgressDlg : public CDialog {
+public:
+    explicit CProgressDlg(CWnd* pParent = nullptr);
+    ~CProgressDlg() override;
+
+    // Overall bar: range 0 to 1000, step 1, position 0.
+    void Reset();
+    // One step of the overall bar for every value from nFrom to nTo, both
+    // included; the caption shows the percentage at multiples of 10.
+    void Advance(short nFrom, short nTo);
+    // One sweep of the activity bar.
+    void Pulse();
+    // Hides the window.
+    void Finish();
+
+    CProgressCtrl m_ctlActivityBar;
+    CProgressCtrl m_ctlOverallBar;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+};
+
+#endif
