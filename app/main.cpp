@@ -1,0 +1,4 @@
+// The program's one application object.
+#include "app/breakdown_app.h"
+
+static CBreakdownApp theApp;
