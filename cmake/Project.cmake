@@ -22,6 +22,11 @@ if(BL_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+if(BL_FUZZ)
+  # Every library is instrumented for coverage; the targets add the driver.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+endif()
+
 # bl_test(NAME SOURCES ... LIBS ... [WINE] [DISPLAY])
 #   A GoogleTest program. WINE: runs under Wine (cross build only); DISPLAY:
 #   uses windows, focus or keys, so it runs alone on the display.
