@@ -133,7 +133,8 @@ BOOL CALLBACK EnumTop(HWND hwnd, LPARAM lp) {
     ::GetWindowThreadProcessId(hwnd, &pid);
     char cls[64] = {};
     ::GetClassNameA(hwnd, cls, sizeof cls);
-    if (pid != st->pid || std::string(cls) != "#32770" || !::IsWindowVisible(hwnd)) return TRUE;
+    bool ours = st->pid == 0 ? pid != ::GetCurrentProcessId() : pid == st->pid;
+    if (!ours || std::string(cls) != "#32770" || !::IsWindowVisible(hwnd)) return TRUE;
     HWND text = ::GetDlgItem(hwnd, 0xFFFF);
     if (text == nullptr) return TRUE;
     Box b;
@@ -160,7 +161,7 @@ std::vector<Box> Boxes(DWORD pid) {
 void Press(const Box& box, int id) { ::PostMessageA(box.hwnd, WM_COMMAND, (WPARAM)id, 0); }
 
 void BoxAnswerer::operator()(DWORD pid) {
-    for (const Box& b : Boxes(pid)) {
+    for (const Box& b : Boxes(anyProcess ? 0 : pid)) {
         bool known = false;
         for (const Box& s : seen)
             if (s.hwnd == b.hwnd) known = true;

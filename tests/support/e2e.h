@@ -43,14 +43,16 @@ struct Result {
 Result Run(const std::string& commandLine, int timeoutSeconds, const Tick& tick = Tick());
 
 // Visible top-level message boxes (dialogs of class #32770 holding a
-// static 0xFFFF) of a process.
+// static 0xFFFF) of a process; pid 0: of every process but this one (tests
+// that use the display run alone on it).
 std::vector<Box> Boxes(DWORD pid);
 // Presses a button of a box (IDOK, IDYES, IDNO...).
 void Press(const Box& box, int id);
 
 // Answers every box of the process with the given button and records it.
 struct BoxAnswerer {
-    int button = IDOK;
+    int button = IDOK;       // IDOK answers a question with Yes
+    bool anyProcess = false; // the boxes of a grandchild (started by the simulator)
     std::vector<Box> seen;
     void operator()(DWORD pid);
 };
