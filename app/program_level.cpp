@@ -1,0 +1,57 @@
+// Installation level rules; see program_level.h.
+#include "app/program_level.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "fw/sjis.h"
+
+namespace level {
+
+const char kDefinitionFile[] = "OrvaneDef.ini";
+const char kSection[] = "ProgramLevel";
+const char kKey[] = "KX13_U";
+const char kDefault[] = "1";
+
+std::string DefinitionPath(const char* pszDir) {
+    std::string path = pszDir;
+    if (!path.empty() && !sjis::EndsWithBackslash(pszDir)) path += '\\';
+    return path + kDefinitionFile;
+}
+
+int CodeFromValue(const char* pszValue) {
+    if (pszValue[0] == '\0') return -1;
+    int value = std::atoi(pszValue);
+    if (value == kAcceptedLevel) return 0;
+    return value < kAcceptedLevel ? 1 : 2;
+}
+
+namespace {
+
+struct LevelMessage {
+    int nCode;
+    const char* pszText;
+};
+
+// Searched in this order. Texts in escapes so that every compiler keeps the
+// Shift-JIS bytes.
+const LevelMessage kMessages[] = {
+    // 動作環境が不正です。\nES_APRPACKAGENAMEが正しくインストールされているか確認してください。
+    {-1, "\x93\xae\x8d\xec\x8a\xc2\x8b\xab\x82\xaa\x95s\x90\xb3\x82\xc5\x82\xb7\x81""B\nES_APRPACKAGENAME\x82\xaa\x90\xb3\x82\xb5\x82\xad\x83""C\x83\x93\x83X\x83g\x81[\x83\x8b\x82\xb3\x82\xea\x82\xc4\x82\xa2\x82\xe9\x82\xa9\x8am\x94""F\x82\xb5\x82\xc4\x82\xad\x82\xbe\x82\xb3\x82\xa2\x81""B"},
+    // ご利用の連動コンポーネントは、インストールされているES_APRPACKAGENAMEでは使用できません。
+    // \nES_APRPACKAGENAMEの最新版を入手してインストールしてからご利用ください。
+    {1, "\x82\xb2\x97\x98\x97p\x82\xcc\x98""A\x93\xae\x83R\x83\x93\x83|\x81[\x83l\x83\x93\x83g\x82\xcd\x81""A\x83""C\x83\x93\x83X\x83g\x81[\x83\x8b\x82\xb3\x82\xea\x82\xc4\x82\xa2\x82\xe9""ES_APRPACKAGENAME\x82\xc5\x82\xcd\x8eg\x97p\x82\xc5\x82\xab\x82\xdc\x82\xb9\x82\xf1\x81""B\nES_APRPACKAGENAME\x82\xcc\x8d\xc5\x90V\x94\xc5\x82\xf0\x93\xfc\x8e\xe8\x82\xb5\x82\xc4\x83""C\x83\x93\x83X\x83g\x81[\x83\x8b\x82\xb5\x82\xc4\x82\xa9\x82\xe7\x82\xb2\x97\x98\x97p\x82\xad\x82\xbe\x82\xb3\x82\xa2\x81""B"},
+    // ご利用の連動コンポーネントは、インストールされているES_APRPACKAGENAMEでは使用できません。
+    // \n連動コンポーネントの最新版を入手してインストールしてからご利用ください。
+    {2, "\x82\xb2\x97\x98\x97p\x82\xcc\x98""A\x93\xae\x83R\x83\x93\x83|\x81[\x83l\x83\x93\x83g\x82\xcd\x81""A\x83""C\x83\x93\x83X\x83g\x81[\x83\x8b\x82\xb3\x82\xea\x82\xc4\x82\xa2\x82\xe9""ES_APRPACKAGENAME\x82\xc5\x82\xcd\x8eg\x97p\x82\xc5\x82\xab\x82\xdc\x82\xb9\x82\xf1\x81""B\n\x98""A\x93\xae\x83R\x83\x93\x83|\x81[\x83l\x83\x93\x83g\x82\xcc\x8d\xc5\x90V\x94\xc5\x82\xf0\x93\xfc\x8e\xe8\x82\xb5\x82\xc4\x83""C\x83\x93\x83X\x83g\x81[\x83\x8b\x82\xb5\x82\xc4\x82\xa9\x82\xe7\x82\xb2\x97\x98\x97p\x82\xad\x82\xbe\x82\xb3\x82\xa2\x81""B"},
+};
+
+}  // namespace
+
+const char* MessageForCode(int nCode) {
+    for (const LevelMessage& m : kMessages)
+        if (m.nCode == nCode) return m.pszText;
+    return nullptr;
+}
+
+}  // namespace level
