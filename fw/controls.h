@@ -3,6 +3,7 @@
 #ifndef FW_CONTROLS_H
 #define FW_CONTROLS_H
 
+#include <windows.h>
 #include <commctrl.h>
 
 #include "fw/wnd.h"
