@@ -47,6 +47,7 @@ private:
     HWND m_hHostWnd = nullptr;
     int m_nAppType = 0;
     int m_nUseDataType = 0;
+    bool m_bOwnsSource = false;  // Initiate opened the books; Release closes them
 };
 
 #endif

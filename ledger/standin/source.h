@@ -96,10 +96,15 @@ public:
 
 // The source the library objects read; null before Initiate.
 BooksSource* CurrentSource();
-// Replaces the source (tests; Initiate). The current user is the one whose
+// Replaces the source (tests; Initiate). The library reads the data-set
+// list, the selection and each account master once per installed source:
+// a test changes memory books before installing them. The current user is the one whose
 // ID is given here for memory books, or the configured one for a database.
 void SetCurrentSource(std::unique_ptr<BooksSource> source, const std::string& userId);
 const std::string& CurrentUserId();
+// Changes whenever the source is replaced, so that caches of the books
+// (account masters) know when to drop what they hold.
+unsigned SourceGeneration();
 
 }  // namespace ledger
 

@@ -1,0 +1,78 @@
+// Small memory books shared by the ledger tests: one data set with cash,
+// deposits with two bank sub-accounts shown in reverse code order, and
+// sales on the credit side.
+#ifndef TESTS_LEDGER_BOOKS_FIXTURE_H
+#define TESTS_LEDGER_BOOKS_FIXTURE_H
+
+#include <memory>
+
+#include "ledger/standin/source.h"
+
+namespace testbooks {
+
+inline ledger::PeriodTotals T(int32_t code, int period, int64_t kn, int64_t kk, int64_t sn, int64_t sk) {
+    ledger::PeriodTotals t;
+    t.code = code;
+    t.period = period;
+    t.kariNuki = kn;
+    t.kariKomi = kk;
+    t.kashiNuki = sn;
+    t.kashiKomi = sk;
+    return t;
+}
+
+inline ledger::Account A(int32_t code, const char* name, int order, char taishaku = 1, int8_t kind = 0) {
+    ledger::Account a;
+    a.code = code;
+    a.name = name;
+    a.dispOrder = order;
+    a.taishaku = taishaku;
+    a.kind = kind;
+    return a;
+}
+
+inline std::unique_ptr<ledger::MemoryBooks> Make() {
+    std::unique_ptr<ledger::MemoryBooks> b(new ledger::MemoryBooks);
+    ledger::DataSet s;
+    s.dataNo = 7;
+    s.dataId = "D007";
+    s.companyName = "Sample Trading";
+    s.periodStart = 20230401;
+    s.periodEnd = 20240331;
+    s.chukanKessan = 1;
+    s.taxInclusiveEntry = true;
+    b->sets.push_back(s);
+    ledger::User u;
+    u.userId = "alice";
+    u.selectedNo1 = 3;
+    u.selectedNo2 = 7;
+    b->users.push_back(u);
+    ledger::Account sales = A(5000000, "Sales", 30, 2, 1);
+    sales.omit2 = 1;
+    sales.attrBits = 0x08000000;
+    b->accounts["D007"] = {
+        sales,
+        A(1000000, "Cash", 10),
+        A(2000000, "Deposits", 20),
+        A(2000001, "Bank One", 2),   // shown after Bank Two
+        A(2000002, "Bank Two", 1),
+    };
+    b->totals["D007"] = {
+        T(1000000, 0, 100, 100, 0, 0),
+        T(1000000, 1, 10, 11, 5, 6),
+        T(2000000, 1, 1, 1, 0, 0),          // posted to the account itself
+        T(2000001, 0, 1000, 1000, 0, 0),
+        T(2000001, 13, 7, 8, 0, 0),
+        T(2000002, 14, 0, 0, 30, 33),
+        T(5000000, 12, 0, 0, 500, 550),
+    };
+    return b;
+}
+
+inline void Install(std::unique_ptr<ledger::MemoryBooks> b, const char* user = "alice") {
+    ledger::SetCurrentSource(std::move(b), user);
+}
+
+}  // namespace testbooks
+
+#endif
