@@ -52,9 +52,8 @@ bool CreateBooksSchema(OdbcConnection& conn, std::string* pErr) {
     return ok;
 }
 
-OdbcBooks::OpenResult OdbcBooks::Open(const std::string& connection, std::string* pErr) {
-    if (!m_conn.Open(connection, pErr)) return OPEN_UNREACHABLE;
-    OdbcStatement q(m_conn);
+bool IsBooksDatabase(OdbcConnection& conn) {
+    OdbcStatement q(conn);
     std::string format, version;
     if (q.Prepare("SELECT key, value FROM meta WHERE key IN (?, ?)")) {
         q.SetText(1, "format");
@@ -65,7 +64,12 @@ OdbcBooks::OpenResult OdbcBooks::Open(const std::string& connection, std::string
                 (key == "format" ? format : version) = q.GetText(2);
             }
     }
-    if (format != kBooksFormat || version != std::to_string((int)BOOKS_SCHEMA_VERSION)) {
+    return format == kBooksFormat && version == std::to_string((int)BOOKS_SCHEMA_VERSION);
+}
+
+OdbcBooks::OpenResult OdbcBooks::Open(const std::string& connection, std::string* pErr) {
+    if (!m_conn.Open(connection, pErr)) return OPEN_UNREACHABLE;
+    if (!IsBooksDatabase(m_conn)) {
         if (pErr) *pErr = "not a books database of version " + std::to_string((int)BOOKS_SCHEMA_VERSION);
         m_conn.Close();
         return OPEN_NOT_BOOKS;

@@ -18,6 +18,8 @@ enum { BOOKS_SCHEMA_VERSION = 1 };
 
 // Creates the tables of an empty database (the loader's --init).
 bool CreateBooksSchema(OdbcConnection& conn, std::string* pErr);
+// True when the database holds books of this schema version.
+bool IsBooksDatabase(OdbcConnection& conn);
 
 class OdbcBooks : public BooksSource {
 public:
