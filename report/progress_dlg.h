@@ -28,6 +28,19 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
+
+private:
+    void BringToFront();
+    void HoldBars();
+    void Redraw(bool bPresent);
+    void Present();
+
+    // Between frames the bars take their positions without painting; the
+    // screen gets the result at most once per frame.
+    bool m_bBarsHeld = false;
+    int m_nShownOverall = -1;   // bar positions last painted
+    int m_nShownActivity = -1;
+    DWORD m_dwLastPresent = 0;  // tick of the last hand-over to the screen
 };
 
 #endif
