@@ -28,6 +28,32 @@ const char kDefaultProgramVer[] = "21.00.0X";
 
 bool IsAccount(const StZANDAKAINFO* p) { return p->lCode % 10000 == 0; }
 
+// Element names of an account or a sub-account entry and the depth of its
+// start tag; its value elements lie one level deeper.
+struct EntryTags {
+    const char* pszTag;
+    const char* pszCode;
+    const char* pszName;
+    const char* pszZandaka;
+    int nDepth;
+};
+const EntryTags kAccountTags = {"KANJYOKAMOKU", "KANJYOKAMOKU_CODE", "KANJYOKAMOKU_NAME", "KANJYOKAMOKU_ZANDAKA", 2};
+const EntryTags kHojyoTags = {"HOJYOKAMOKU", "HOJYOKAMOKU_CODE", "HOJYOKAMOKU_NAME", "HOJYOKAMOKU_ZANDAKA", 3};
+
+// The start tag with its running number, then code, name and balance. The
+// element stays open for the caller to close.
+int WriteEntry(CXmlWriter* pXml, char* pszLine, size_t cbLine, const EntryTags& tags, int nCount, int nCode,
+               const StZANDAKAINFO* p) {
+    char szNumber[report::kNumberSize];
+    report::FormatCount(nCount, szNumber);
+    if (!pXml->WriteStartTag(pszLine, cbLine, tags.pszTag, tags.nDepth, "Count", szNumber)) return 0;
+    std::snprintf(szNumber, sizeof szNumber, "%d", nCode);
+    if (!pXml->WriteElement(pszLine, cbLine, tags.pszCode, szNumber, tags.nDepth + 1)) return 0;
+    if (!pXml->WriteElement(pszLine, cbLine, tags.pszName, p->szName, tags.nDepth + 1)) return 0;
+    report::FormatBalance(p->llZandaka, szNumber);
+    return pXml->WriteElement(pszLine, cbLine, tags.pszZandaka, szNumber, tags.nDepth + 1);
+}
+
 // Copies a product value into a 256-byte buffer, cut at a character
 // boundary; SUPPORT.INF bounds neither value. The line then cuts the escaped
 // value again if the escaping made it longer than the line allows.
@@ -137,61 +163,67 @@ int CReportWriter::WriteBasic(CXmlWriter* pXml, const StDATAINFO* pData) {
 
 // The list holds an account without sub-accounts as one record with the flag
 // clear, and an account with sub-accounts as its record with the flag set,
-// its sub-account records, and one more account record that only ends the
-// run. The look-ahead after the last sub-account closes the account element;
-// the ending record is then passed over and takes no number.
+// its sub-account records, and one more record of the same account that only
+// ends the run. The look-ahead after the last sub-account closes the account
+// element; the ending record is then passed over and takes no number.
+//
+// The aggregation's filters can break that shape: a flagged account whose
+// sub-accounts were all left out, a run whose ending record was left out, or
+// sub-accounts whose account was left out. The walk keeps the document
+// well-formed and loses no written account: an account element still open
+// is closed before the next account or the end of the list, an account
+// record that does not end the open run is written as an account of its own,
+// and a sub-account with no account element to hold it is passed over.
 int CReportWriter::WriteData(CXmlWriter* pXml) {
     char szLine[kLineSize];
-    char szNumber[report::kNumberSize];
-    char szCount[report::kNumberSize];
     int nAccount = 1;
     int nHojyo = 1;
-    bool bOpenAccount = false;
+    bool bOpenAccount = false;  // a flagged account waits for its ending record
+    bool bElementOpen = false;  // its KANJYOKAMOKU start tag is not yet closed
+    int32_t lOpenAccount = 0;   // code / 10000 of that account
+
+    auto closeAccount = [&]() {
+        bElementOpen = false;
+        nHojyo = 1;
+        ++nAccount;
+        return pXml->WriteEndTag(szLine, sizeof szLine, "KANJYOKAMOKU", 2);
+    };
+    auto insideOpenAccount = [&](const StZANDAKAINFO* p) {
+        return bElementOpen && !IsAccount(p) && p->lCode / 10000 == lOpenAccount;
+    };
 
     if (!pXml->WriteStartTag(szLine, sizeof szLine, "DATA", 1)) return 0;
 
     for (m_itCur = m_pList->begin(); m_itCur != m_pList->end(); ++m_itCur) {
         const StZANDAKAINFO* p = *m_itCur;
         Pulse();
-        if (IsAccount(p) && bOpenAccount) {
-            bOpenAccount = false;
-            continue;
-        }
         if (IsAccount(p)) {
-            report::FormatCount(nAccount, szCount);
-            if (!pXml->WriteStartTag(szLine, sizeof szLine, "KANJYOKAMOKU", 2, "Count", szCount)) return 0;
-            std::snprintf(szNumber, sizeof szNumber, "%d", (int)(p->lCode / 10000));
-            if (!pXml->WriteElement(szLine, sizeof szLine, "KANJYOKAMOKU_CODE", szNumber, 3)) return 0;
-            if (!pXml->WriteElement(szLine, sizeof szLine, "KANJYOKAMOKU_NAME", p->szName, 3)) return 0;
-            report::FormatBalance(p->llZandaka, szNumber);
-            if (!pXml->WriteElement(szLine, sizeof szLine, "KANJYOKAMOKU_ZANDAKA", szNumber, 3)) return 0;
+            if (bOpenAccount) {
+                bOpenAccount = false;
+                if (bElementOpen && !closeAccount()) return 0;
+                if (p->lCode / 10000 == lOpenAccount) continue;
+            }
+            if (!WriteEntry(pXml, szLine, sizeof szLine, kAccountTags, nAccount, p->lCode / 10000, p)) return 0;
             if (p->cHasHojyo) {
                 bOpenAccount = true;
-            } else {
-                if (!pXml->WriteEndTag(szLine, sizeof szLine, "KANJYOKAMOKU", 2)) return 0;
-                ++nAccount;
+                bElementOpen = true;
+                lOpenAccount = p->lCode / 10000;
+            } else if (!closeAccount()) {
+                return 0;
             }
             continue;
         }
 
-        report::FormatCount(nHojyo, szCount);
-        if (!pXml->WriteStartTag(szLine, sizeof szLine, "HOJYOKAMOKU", 3, "Count", szCount)) return 0;
-        std::snprintf(szNumber, sizeof szNumber, "%d", (int)(p->lCode % 10000));
-        if (!pXml->WriteElement(szLine, sizeof szLine, "HOJYOKAMOKU_CODE", szNumber, 4)) return 0;
-        if (!pXml->WriteElement(szLine, sizeof szLine, "HOJYOKAMOKU_NAME", p->szName, 4)) return 0;
-        report::FormatBalance(p->llZandaka, szNumber);
-        if (!pXml->WriteElement(szLine, sizeof szLine, "HOJYOKAMOKU_ZANDAKA", szNumber, 4)) return 0;
+        if (!insideOpenAccount(p)) continue;
+        if (!WriteEntry(pXml, szLine, sizeof szLine, kHojyoTags, nHojyo, p->lCode % 10000, p)) return 0;
         if (!pXml->WriteEndTag(szLine, sizeof szLine, "HOJYOKAMOKU", 3)) return 0;
         ++nHojyo;
 
         auto itNext = std::next(m_itCur);
-        if (itNext == m_pList->end() || IsAccount(*itNext)) {
-            if (!pXml->WriteEndTag(szLine, sizeof szLine, "KANJYOKAMOKU", 2)) return 0;
-            nHojyo = 1;
-            ++nAccount;
-        }
+        if ((itNext == m_pList->end() || !insideOpenAccount(*itNext)) && !closeAccount()) return 0;
     }
 
+    if (bElementOpen && !closeAccount()) return 0;
     if (!pXml->WriteEndTag(szLine, sizeof szLine, "DATA", 1)) return 0;
     Advance((short)(m_nProgressBase + 200), 1000);
     return 1;

@@ -501,6 +501,60 @@ TEST_F(ReportTest, AccountRunsAndCounters) {
                     }));
 }
 
+// The DATA section in short: "[n:code" opens an account with its Count and
+// code, "(n:code" a sub-account, ")" and "]" close them.
+std::string DataShape(const std::vector<std::string>& lines) {
+    std::string shape;
+    for (const auto& l : lines) {
+        std::string t = l.substr(l.find_first_not_of('\t'));
+        auto between = [&](const char* open, const char* close) {
+            size_t a = t.find(open) + std::strlen(open);
+            return t.substr(a, t.find(close, a) - a);
+        };
+        if (t.rfind("<KANJYOKAMOKU Count=", 0) == 0) shape += "[" + std::to_string(std::stoi(between("\"", "\"")));
+        if (t.rfind("<HOJYOKAMOKU Count=", 0) == 0) shape += "(" + std::to_string(std::stoi(between("\"", "\"")));
+        if (t.rfind("<KANJYOKAMOKU_CODE>", 0) == 0 || t.rfind("<HOJYOKAMOKU_CODE>", 0) == 0)
+            shape += ":" + between(">", "<");
+        if (t == "</HOJYOKAMOKU>") shape += ")";
+        if (t == "</KANJYOKAMOKU>") shape += "]";
+    }
+    return shape;
+}
+
+// Lists the aggregation's filters can leave: the document stays well-formed
+// and every account that is written keeps its number.
+TEST_F(ReportTest, BrokenRunsStayWellFormed) {
+    struct Rec {
+        int32_t code;
+        bool flag;
+    };
+    struct {
+        const char* label;
+        std::vector<Rec> list;
+        const char* shape;
+    } cases[] = {
+        {"complete run", {{1000000, true}, {1000001, false}, {1000002, false}, {1000000, false}, {2000000, false}},
+         "[1:100(1:1)(2:2)][2:200]"},
+        {"sub-accounts left out", {{1000000, true}, {1000000, false}, {2000000, false}}, "[1:100][2:200]"},
+        {"ending record left out", {{1000000, true}, {1000001, false}, {2000000, false}}, "[1:100(1:1)][2:200]"},
+        {"both left out", {{1000000, true}, {2000000, false}}, "[1:100][2:200]"},
+        {"flagged account last", {{2000000, false}, {1000000, true}}, "[1:200][2:100]"},
+        {"sub-account last", {{1000000, true}, {1000001, false}}, "[1:100(1:1)]"},
+        {"sub-account without its account", {{1000001, false}, {2000000, false}, {2000003, false}}, "[1:200]"},
+        {"another account's sub-accounts",
+         {{1000000, true}, {1000001, false}, {3000001, false}, {3000000, false}, {2000000, false}},
+         "[1:100(1:1)][2:300][3:200]"},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        m_list.clear();
+        m_records.clear();
+        for (const auto& r : c.list) Add(r.code, "X", r.flag, 10000);
+        std::string name = "report_shape" + std::to_string(++n) + ".xml";
+        EXPECT_EQ(DataShape(DataLines(WriteLines(name.c_str()))), c.shape) << c.label;
+    }
+}
+
 TEST_F(ReportTest, CompanyNameIsFullWidthAndCut) {
     struct {
         const char* in;
