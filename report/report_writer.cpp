@@ -23,7 +23,6 @@ namespace {
 const size_t kLineSize = 256;
 const size_t kRootLineSize = 500;
 const size_t kValueSize = 256;
-const int kComponentVersionId = IDS_COMPONENT_VERSION;
 const char kDefaultProgramVer[] = "21.00.0X";
 
 bool IsAccount(const StZANDAKAINFO* p) { return p->lCode % 10000 == 0; }
@@ -119,7 +118,7 @@ int CReportWriter::WriteSystem(CXmlWriter* pXml, short nFunctionID) {
     if (!pXml->WriteElement(szLine, sizeof szLine, "FUNCTIONID", szNumber, 2)) return 0;
     Pulse();
     CString strVersion;
-    strVersion.LoadString(kComponentVersionId);
+    strVersion.LoadString(IDS_COMPONENT_VERSION);
     if (!pXml->WriteElement(szLine, sizeof szLine, "CONNECTEDPROGRAMVER", strVersion, 2)) return 0;
     Pulse();
 
