@@ -90,9 +90,11 @@ void CProgressDlg::HoldBars() {
     m_bBarsHeld = true;
 }
 
+// Between frames nothing of the window is painted: the held bars paint
+// nothing, and a new caption paints itself when it is set. What else may
+// need painting (an uncovered part) is painted with the next frame, before
+// the screen could show it anyway.
 void CProgressDlg::Redraw(bool bPresent) {
-    // Paints only what was invalidated, such as a new caption.
-    UpdateWindow();
     if (bPresent || ::GetTickCount() - m_dwLastPresent >= kFrameMs) Present();
 }
 
@@ -108,8 +110,8 @@ void CProgressDlg::Present() {
         if (activity != m_nShownActivity) ::InvalidateRect(m_ctlActivityBar, nullptr, TRUE);
         m_nShownOverall = overall;
         m_nShownActivity = activity;
-        UpdateWindow();
     }
+    UpdateWindow();
     m_dwLastPresent = ::GetTickCount();
     // Looking at the queue is enough; nothing is removed or dispatched, so
     // input waits as it would without a message loop.
