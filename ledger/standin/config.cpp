@@ -9,13 +9,28 @@ namespace ledger {
 
 namespace {
 
+// The variable in the program's code page. Read as UTF-16 and converted
+// here: Wine's GetEnvironmentVariableA counts double-byte text in
+// characters and cuts its end off.
+bool ReadEnv(const char* name, std::string* pValue) {
+    wchar_t wname[64], wbuf[2048];
+    if (!MultiByteToWideChar(CP_ACP, 0, name, -1, wname, 64)) return false;
+    DWORD n = GetEnvironmentVariableW(wname, wbuf, 2048);
+    if (n == 0 || n >= 2048) return false;
+    char buf[4096];
+    int len = WideCharToMultiByte(CP_ACP, 0, wbuf, (int)n, buf, sizeof buf, nullptr, nullptr);
+    if (len <= 0) return false;
+    pValue->assign(buf, len);
+    return true;
+}
+
 std::string Read(const std::string& ini, const char* key, const char* env) {
+    std::string value;
+    if (ReadEnv(env, &value)) return value;
     char buf[2048];
-    DWORD n = GetEnvironmentVariableA(env, buf, sizeof buf);
-    if (n > 0 && n < sizeof buf) return std::string(buf, n);
     // A full path: with a bare name the profile functions look in the Windows folder.
-    n = GetPrivateProfileStringA("Ledger", key, "", buf, sizeof buf, ini.c_str());
-    return std::string(buf, n);
+    GetPrivateProfileStringA("Ledger", key, "", buf, sizeof buf, ini.c_str());
+    return std::string(buf);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // Data-set list, the user's selection and the consumption-tax settings over
 // memory books.
+// Fields of the packed records are compared by value (+x): a reference to
+// one may be misaligned.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -59,8 +61,8 @@ TEST(DataSets, SelectedInfoCases) {
             EXPECT_EQ(0, std::memcmp(info, &zero, sizeof zero));
         } else {
             EXPECT_STREQ(c.id, info->szDataID);
-            EXPECT_EQ(c.selected, info->lDataNo);
-            EXPECT_EQ(20230401, info->lPeriodStart);
+            EXPECT_EQ(c.selected, +info->lDataNo);
+            EXPECT_EQ(20230401, +info->lPeriodStart);
         }
     }
 }
@@ -75,11 +77,11 @@ TEST(DataSets, CursorWalksEveryDataSetWithItsFields) {
     std::vector<std::string> ids;
     while (data->WalkDat(&info, cursor) == 0) {
         ids.push_back(info.szDataID);
-        EXPECT_EQ(20240331, info.lPeriodEnd);
+        EXPECT_EQ(20240331, +info.lPeriodEnd);
         EXPECT_EQ("Company " + std::to_string(ids.size() - 1), std::string(info.szCompanyName));
     }
     EXPECT_EQ((std::vector<std::string>{"S0", "S1", "S2", "S3", "S4"}), ids);
-    EXPECT_EQ(99, info.nDataType);  // the last one delivered
+    EXPECT_EQ(99, +info.nDataType);  // the last one delivered
     EXPECT_NE(0, data->WalkDat(&info, cursor));  // stays at the end
     EXPECT_EQ(0, data->ReadyDat(cursor, 0));     // ready again: from the start
     ASSERT_EQ(0, data->WalkDat(&info, cursor));
@@ -124,12 +126,12 @@ TEST(DataSets, TaxSettingsOfTheCurrentDataSet) {
     StSHOHIZEIINFO info;
     tax->SetCurDataID("D007");
     ASSERT_EQ(0, tax->Get(&info));
-    EXPECT_EQ(1, info.cKomiNyuryoku);
+    EXPECT_EQ(1, +info.cKomiNyuryoku);
     tax->SetCurDataID("NOPE");
     EXPECT_NE(0, tax->Get(&info));
     tax->SetCurDataID("");  // none named: the user's selection
     ASSERT_EQ(0, tax->Get(&info));
-    EXPECT_EQ(1, info.cKomiNyuryoku);
+    EXPECT_EQ(1, +info.cKomiNyuryoku);
     EXPECT_NE(nullptr, ClDataMgr::Inst()->GetSetObject(99, 1));
 }
 

@@ -1,5 +1,7 @@
 // Summation and account master over memory books: delivery order, amounts,
 // chain evaluation and refusal of malformed chains.
+// Fields of the packed records are compared by value (+x): a reference to
+// one may be misaligned.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -76,8 +78,8 @@ TEST_F(Summation, DeliversAccountsSubsAndClosingRecordInDisplayOrder) {
     EXPECT_EQ(6u, count);  // the closing record counts
     for (size_t i = 0; i < recs.size(); ++i) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(expected[i].code, recs[i].lCode);
-        EXPECT_EQ(expected[i].hasHojyo, recs[i].cHasHojyo);
+        EXPECT_EQ(expected[i].code, +recs[i].lCode);
+        EXPECT_EQ(expected[i].hasHojyo, +recs[i].cHasHojyo);
         EXPECT_STREQ(expected[i].name, recs[i].szName);
     }
     // The closing record repeats the account's content.
@@ -91,28 +93,28 @@ TEST_F(Summation, AccountAmountsIncludeSubsAndEveryPeriodIsFilled) {
     std::vector<StKAMOKUSUMINFO> recs = Deliver(rule, {Entry(17, 1, 2, 1, 0)}, &count);
     ASSERT_EQ(6u, recs.size());
     const StKAMOKUSUMINFO& cash = recs[0];
-    EXPECT_EQ(100, cash.llKariNuki[0]);
-    EXPECT_EQ(10, cash.llKariNuki[1]);
-    EXPECT_EQ(11, cash.llKariKomi[1]);
-    EXPECT_EQ(5, cash.llKashiNuki[1]);
-    EXPECT_EQ(6, cash.llKashiKomi[1]);
-    EXPECT_EQ(1, cash.cTaishaku);
+    EXPECT_EQ(100, +cash.llKariNuki[0]);
+    EXPECT_EQ(10, +cash.llKariNuki[1]);
+    EXPECT_EQ(11, +cash.llKariKomi[1]);
+    EXPECT_EQ(5, +cash.llKashiNuki[1]);
+    EXPECT_EQ(6, +cash.llKashiKomi[1]);
+    EXPECT_EQ(1, +cash.cTaishaku);
     const StKAMOKUSUMINFO& deposits = recs[1];
-    EXPECT_EQ(1000, deposits.llKariNuki[0]);
-    EXPECT_EQ(1, deposits.llKariNuki[1]);
-    EXPECT_EQ(7, deposits.llKariNuki[13]);  // year-end closing of Bank One
-    EXPECT_EQ(8, deposits.llKariKomi[13]);
-    EXPECT_EQ(30, deposits.llKashiNuki[14]);  // interim closing of Bank Two
-    EXPECT_EQ(33, deposits.llKashiKomi[14]);
+    EXPECT_EQ(1000, +deposits.llKariNuki[0]);
+    EXPECT_EQ(1, +deposits.llKariNuki[1]);
+    EXPECT_EQ(7, +deposits.llKariNuki[13]);  // year-end closing of Bank One
+    EXPECT_EQ(8, +deposits.llKariKomi[13]);
+    EXPECT_EQ(30, +deposits.llKashiNuki[14]);  // interim closing of Bank Two
+    EXPECT_EQ(33, +deposits.llKashiKomi[14]);
     const StKAMOKUSUMINFO& bankOne = recs[3];
-    EXPECT_EQ(1000, bankOne.llKariNuki[0]);
-    EXPECT_EQ(0, bankOne.llKashiNuki[14]);
+    EXPECT_EQ(1000, +bankOne.llKariNuki[0]);
+    EXPECT_EQ(0, +bankOne.llKashiNuki[14]);
     const StKAMOKUSUMINFO& sales = recs[5];
-    EXPECT_EQ(550, sales.llKashiKomi[12]);
-    EXPECT_EQ(2, sales.cTaishaku);
-    EXPECT_EQ(0, sales.cOmit1);
-    EXPECT_EQ(1, sales.cOmit2);
-    EXPECT_EQ(0x08000000u, sales.ulAttrBits);
+    EXPECT_EQ(550, +sales.llKashiKomi[12]);
+    EXPECT_EQ(2, +sales.cTaishaku);
+    EXPECT_EQ(0, +sales.cOmit1);
+    EXPECT_EQ(1, +sales.cOmit2);
+    EXPECT_EQ(0x08000000u, +sales.ulAttrBits);
 }
 
 TEST_F(Summation, AndBindsTighterThanOr) {
@@ -123,14 +125,14 @@ TEST_F(Summation, AndBindsTighterThanOr) {
     std::vector<StKAMOKUSUMINFO> recs =
         Deliver(rule, {Entry(2, 1, 3, 1000000, 1), Entry(17, 1, 2, 1, 2), Entry(2, 1, 3, 2000001, 0)}, &count);
     ASSERT_EQ(2u, recs.size());
-    EXPECT_EQ(1000000, recs[0].lCode);
-    EXPECT_EQ(2000001, recs[1].lCode);
-    EXPECT_EQ(0, recs[1].cHasHojyo);
+    EXPECT_EQ(1000000, +recs[0].lCode);
+    EXPECT_EQ(2000001, +recs[1].lCode);
+    EXPECT_EQ(0, +recs[1].cHasHojyo);
     // An account whose subs are not selected is a single record.
     recs = Deliver(rule, {Entry(2, 1, 3, 2000000, 0)}, &count);
     ASSERT_EQ(1u, recs.size());
-    EXPECT_EQ(0, recs[0].cHasHojyo);
-    EXPECT_EQ(1000, recs[0].llKariNuki[0]);  // still includes its subs
+    EXPECT_EQ(0, +recs[0].cHasHojyo);
+    EXPECT_EQ(1000, +recs[0].llKariNuki[0]);  // still includes its subs
     // A period no chain entry allows selects nothing.
     recs = Deliver(rule, {Entry(17, 1, 2, 16, 0)}, &count);
     EXPECT_EQ(0u, count);
@@ -225,8 +227,8 @@ TEST_F(Summation, AccountMasterLookupByCode) {
         master->GetCursor(&cursor);
         master->ReadyCursor(cursor);
         EXPECT_EQ(c.rc, master->WalkFind(&find, &info, cursor));
-        EXPECT_EQ(c.rc == 0 ? c.code : 0, info.lCode);
-        EXPECT_EQ(c.kind, info.cKind);
+        EXPECT_EQ(c.rc == 0 ? c.code : 0, +info.lCode);
+        EXPECT_EQ(c.kind, +info.cKind);
         EXPECT_STREQ(c.name, info.szName);
         EXPECT_NE(0, master->WalkFind(&find, &info, cursor));  // codes are unique
         EXPECT_EQ(0, master->ReleaseCursor(cursor));
