@@ -74,10 +74,18 @@ void CProgressDlg::Finish() {
 }
 
 void CProgressDlg::BringToFront() {
-    // Already in front: asking again costs trips to the window server.
+    // Already the foreground window: asking again costs trips to the window
+    // server.
     if (::GetForegroundWindow() == m_hWnd) return;
+    // A window that cannot become the foreground one (a child of the
+    // launching program's window) is still raised, but once a frame: more
+    // often would change nothing on the screen.
+    DWORD now = ::GetTickCount();
+    if (m_bPullFailed && now - m_dwPullFailed < kFrameMs) return;
     BringWindowToTop();
     SetForegroundWindow();
+    m_bPullFailed = ::GetForegroundWindow() != m_hWnd;
+    m_dwPullFailed = now;
 }
 
 // A progress bar paints itself at once on every change of position, which

@@ -41,6 +41,8 @@ private:
     int m_nShownOverall = -1;   // bar positions last painted
     int m_nShownActivity = -1;
     DWORD m_dwLastPresent = 0;  // tick of the last hand-over to the screen
+    bool m_bPullFailed = false; // the last pull to the front left another
+    DWORD m_dwPullFailed = 0;   // window in the foreground, at this tick
 };
 
 #endif
