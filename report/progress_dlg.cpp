@@ -28,6 +28,7 @@ void CProgressDlg::Reset() {
     m_ctlOverallBar.SetRange(0, 1000);
     m_ctlOverallBar.SetStep(1);
     m_ctlOverallBar.SetPos(0);
+    m_nShownOverall = -1;  // painted by the bar itself unless held
 }
 
 void CProgressDlg::Advance(short nFrom, short nTo) {
