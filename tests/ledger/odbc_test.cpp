@@ -45,7 +45,7 @@ bool FileExists(const std::string& linux) {
 
 // Runs the loader; returns its exit code, its error output in *pErr.
 int Loader(const std::string& args, std::string* pErr = nullptr) {
-    std::string exe = WinPath(Env("BL_BINARY_DIR") + "/tools/loadbooks/loadbooks.exe");
+    std::string exe = WinPath(LOADBOOKS_EXE);
     std::string errFile = WinPath(LinuxDir() + "/stderr.txt");
     SECURITY_ATTRIBUTES sa = {sizeof sa, nullptr, TRUE};
     HANDLE h = CreateFileA(errFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &sa, CREATE_ALWAYS, 0, nullptr);
@@ -296,6 +296,54 @@ TEST_F(Books, LoaderRefusesBadRowsAndKeepsNothing) {
         EXPECT_NE(std::string::npos, err.find("nothing was loaded")) << err;
         for (size_t i = 0; i < before.size(); ++i) EXPECT_EQ(before[i], Count(s_db, tables[i])) << tables[i];
     }
+}
+
+// The demo books: every posting balances, so the debits and credits of all
+// accounts (sub-accounts are inside their accounts) cancel, with tax and
+// without; and the loader's totals agree with a hand check of the cash.
+TEST_F(Books, DemoBooksBalance) {
+    std::string demo = WinPath(LEDGER_DEMO_DIR);
+    std::string db = LinuxDir() + "/demo.db";
+    DeleteFileA(WinPath(db).c_str());
+    std::string err;
+    ASSERT_EQ(0, Loader("--db " + db + " --init --dataset 1 --data-id SMPL2023 --company-file \"" + demo +
+                            "\\company.txt\" --period-start 20230401 --period-end 20240331 --interim 1"
+                            " --accounts \"" + demo + "\\accounts.csv\" --opening \"" + demo +
+                            "\\opening.csv\" --journal \"" + demo + "\\journal.csv\" --user demo --select 1,1",
+                        &err))
+        << err;
+    SetEnvironmentVariableA("LEDGER_CONNECTION", Connection(db).c_str());
+    SetEnvironmentVariableA("LEDGER_USER", "demo");
+    ASSERT_EQ(0, ClAccConnect::Inst()->Initiate());
+    ASSERT_EQ(0, ClAccConnect::Inst()->ExpSysLink());
+    StFINDINFO chain;
+    std::memset(&chain, 0, sizeof chain);
+    chain.lItem = 17;
+    chain.nOperator = 4;
+    chain.nValueType = 2;
+    chain.uValue.n = 1;
+    ClRuleKamoku rule;
+    rule.SetCurDataID("SMPL2023");
+    ASSERT_EQ(0, rule.MoveReady(1, 0, 0, &chain, nullptr, 0));
+    unsigned long count = 0;
+    ASSERT_EQ(0, rule.GetSumCount(&count));
+    EXPECT_LT(50u, count);
+    int64_t nuki = 0, komi = 0, cash = 0;
+    StKAMOKUSUMINFO rec;
+    int32_t previous = -1;
+    while (rule.MoveNext(&rec) == 0) {
+        bool closing = rec.lCode == previous / 10000 * 10000 && previous % 10000 != 0;
+        previous = rec.lCode;
+        if (rec.lCode % 10000 != 0 || closing) continue;
+        for (int p = 0; p < KAMOKU_PERIODS; ++p) {
+            nuki += rec.llKariNuki[p] - rec.llKashiNuki[p];
+            komi += rec.llKariKomi[p] - rec.llKashiKomi[p];
+            if (rec.lCode == 1110000) cash += rec.llKariNuki[p] - rec.llKashiNuki[p];
+        }
+    }
+    EXPECT_EQ(0, nuki);
+    EXPECT_EQ(0, komi);
+    EXPECT_EQ(25331810000, cash);  // 2,533,181 yen
 }
 
 TEST(Folders, ConfiguredFoldersEndWithOneBackslash) {
