@@ -1,7 +1,11 @@
 // CProgressDlg: the modeless window that shows how far a run has come: an
 // overall bar from 0 to 1000 per mille and an activity bar swept once per
-// unit of work. No message loop runs while it is shown; every step redraws
-// it and brings it to the front itself.
+// unit of work. No message loop runs while it is shown; every step brings it
+// to the front itself, and what changed reaches the screen at most once per
+// display frame and always at the end of an Advance. Bar positions and the
+// caption are exact after every call (PBM_GETPOS, GetWindowText); between
+// frames the bars are held from painting (WM_SETREDRAW, so IsWindowVisible
+// on a bar may be false until the next frame or Finish).
 #ifndef REPORT_PROGRESS_DLG_H
 #define REPORT_PROGRESS_DLG_H
 
