@@ -80,6 +80,8 @@ private:
     // The output path checks after the month span has passed; ends the
     // dialog with 1002 when every one passes.
     void CheckOutputPath();
+    // Warning, then back to the path edit.
+    void RefusePath(const char* pszText);
     // Focus to an edit with its whole text selected and in view.
     void BackToEdit(CEdit& edit);
     int ShowBox(const char* pszText, UINT nType);

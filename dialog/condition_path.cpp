@@ -9,7 +9,6 @@
 #include "dialog/folders.h"
 #include "dialog/path_rules.h"
 #include "fw/file.h"
-#include "fw/sjis.h"
 #include "res/resource.h"
 
 namespace {
@@ -39,16 +38,18 @@ int CConditionDlg::IsDriveUsable(int nLetter, int nMode) {
 int CConditionDlg::IsValidDrive(const CString& strPath) {
     const char* s = strPath;
     if (!(s[0] == '\\' && s[1] == '\\')) {
-        int j = 0;
-        while (s[j] != '\0') {
-            if (sjis::CharLen(s + j) == 1 && s[j] == '\\' && s[j + 1] == '\\') return 0;
-            j += (int)sjis::CharLen(s + j);
-        }
+        if (FindDoubleBackslash(s, 0) >= 0) return 0;
+        // The first byte is the drive letter whether or not a colon follows.
         return IsDriveUsable((signed char)s[0], ACCESS_READ_WRITE);
     }
     CString strRoot = GetShareRoot(strPath);
     if (strRoot.IsEmpty()) return 0;
     return _access(strRoot, ACCESS_READ_WRITE) == 0 ? 1 : 0;
+}
+
+void CConditionDlg::RefusePath(const char* pszText) {
+    ShowBox(pszText, MB_ICONEXCLAMATION | MB_OK);
+    BackToEdit(m_edtOutputPath);
 }
 
 void CConditionDlg::CheckOutputPath() {
@@ -60,18 +61,15 @@ void CConditionDlg::CheckOutputPath() {
         return;
     }
     if (!IsValidPathChars(m_strOutputPath)) {
-        ShowBox("データの出力先に不正な文字が含まれています。\n\n出力先を再入力してください。", kWarning);
-        BackToEdit(m_edtOutputPath);
+        RefusePath("データの出力先に不正な文字が含まれています。\n\n出力先を再入力してください。");
         return;
     }
     if (!IsValidDrive(m_strOutputPath)) {
-        ShowBox("ドライブ名が有効でありません。\n\n有効なドライブを指定してください。", kWarning);
-        BackToEdit(m_edtOutputPath);
+        RefusePath("ドライブ名が有効でありません。\n\n有効なドライブを指定してください。");
         return;
     }
     if (GetFileNamePart(m_strOutputPath).IsEmpty()) {
-        ShowBox("ファイル名が指定されていません。", kWarning);
-        BackToEdit(m_edtOutputPath);
+        RefusePath("ファイル名が指定されていません。");
         return;
     }
     CString strFolder = GetFolderPart(m_strOutputPath);
@@ -81,16 +79,14 @@ void CConditionDlg::CheckOutputPath() {
             return;
         }
         if (!CreateFolderPath(strFolder)) {
-            ShowBox("フォルダの作成に失敗しました。\n\n出力先を再入力してください。", kWarning);
-            BackToEdit(m_edtOutputPath);
+            RefusePath("フォルダの作成に失敗しました。\n\n出力先を再入力してください。");
             return;
         }
     }
     CFileStatus status;
     if (m_bPathPreset == 0 && CFile::GetStatus(m_strOutputPath, status)) {
         if (status.m_attribute & FILE_ATTRIBUTE_DIRECTORY) {
-            ShowBox("ファイル名が指定されていません。", kWarning);
-            BackToEdit(m_edtOutputPath);
+            RefusePath("ファイル名が指定されていません。");
             return;
         }
         if (ShowBox("同名のファイルが存在します。\n\n上書きしてもよろしいですか？", kQuestion) != IDYES) {

@@ -5,10 +5,6 @@
 
 #include "fw/sjis.h"
 
-namespace {
-
-// Position of the first pair of backslashes, both characters of their own,
-// starting at byte nFrom or later; -1 when there is none.
 long FindDoubleBackslash(const char* s, size_t nFrom) {
     for (size_t j = 0; s[j] != '\0';) {
         size_t n = sjis::CharLen(s + j);
@@ -17,8 +13,6 @@ long FindDoubleBackslash(const char* s, size_t nFrom) {
     }
     return -1;
 }
-
-}  // namespace
 
 int IsValidPathChars(const CString& strPath) {
     const char* s = strPath;
@@ -40,25 +34,25 @@ int IsValidPathChars(const CString& strPath) {
     return 1;
 }
 
-CString GetFolderPart(const CString& strPath) {
-    int pos = strPath.ReverseFind('\\');
+namespace {
+
+// Text up to and including / after the last single-byte character c.
+CString UpToLast(const CString& strPath, char c) {
+    int pos = strPath.ReverseFind(c);
     return pos < 0 ? CString() : strPath.Left(pos + 1);
 }
 
-CString GetFileNamePart(const CString& strPath) {
-    int pos = strPath.ReverseFind('\\');
+CString AfterLast(const CString& strPath, char c) {
+    int pos = strPath.ReverseFind(c);
     return pos < 0 ? strPath : strPath.Mid(pos + 1);
 }
 
-CString GetDrivePart(const CString& strPath) {
-    int pos = strPath.ReverseFind(':');
-    return pos < 0 ? CString() : strPath.Left(pos + 1);
-}
+}  // namespace
 
-CString GetAfterDrivePart(const CString& strPath) {
-    int pos = strPath.ReverseFind(':');
-    return pos < 0 ? strPath : strPath.Mid(pos + 1);
-}
+CString GetFolderPart(const CString& strPath) { return UpToLast(strPath, '\\'); }
+CString GetFileNamePart(const CString& strPath) { return AfterLast(strPath, '\\'); }
+CString GetDrivePart(const CString& strPath) { return UpToLast(strPath, ':'); }
+CString GetAfterDrivePart(const CString& strPath) { return AfterLast(strPath, ':'); }
 
 int IsDbcsByte(const char* pszText, int nIndex) {
     for (int j = 0; pszText[j] != '\0';) {

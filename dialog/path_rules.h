@@ -5,6 +5,8 @@
 #ifndef DIALOG_PATH_RULES_H
 #define DIALOG_PATH_RULES_H
 
+#include <cstddef>
+
 #include "fw/cstring.h"
 
 // Every fixed path buffer: 260 bytes of text and the terminator.
@@ -13,6 +15,10 @@ enum { PATH_BUFFER_SIZE = 261 };
 // 1 when the path holds no doubled backslash and, after its drive (or after
 // the leading \\ of a network path), none of / : , ; * ? " > < |.
 int IsValidPathChars(const CString& strPath);
+
+// Position of the first pair of backslashes, both characters of their own,
+// starting at byte nFrom or later; -1 when there is none.
+long FindDoubleBackslash(const char* pszPath, size_t nFrom);
 
 // Up to and including the last backslash; empty when there is none.
 CString GetFolderPart(const CString& strPath);

@@ -26,13 +26,9 @@ const char kNoFolder[] = "指定されたフォルダは存在しません。\n\
 const char kCreateFailed[] = "フォルダの作成に失敗しました。\n\n出力先を再入力してください。";
 const char kOverwrite[] = "同名のファイルが存在します。\n\n上書きしてもよろしいですか？";
 
-// A level name that fits a Windows path but not a Linux file name: 100
-// double-byte characters become 300 bytes there.
-std::string Unmakeable() {
-    std::string name;
-    for (int i = 0; i < 100; ++i) name += "あ";
-    return name;
-}
+// A level name that passes the dialog's character check but that no
+// Windows file system takes: it holds a control character.
+const char kUnmakeable[] = "bad\x01level";
 
 struct PathCase {
     const char* what;
@@ -90,13 +86,38 @@ protected:
         m_fileDialogs = out.fileDialog.count;
     }
 
+    // Refusals leave the dialog open, so one run takes them all in turn.
+    void CheckRefusals(const std::vector<PathCase>& cases) {
+        CConditionDlg dlg;
+        dlg.m_lPeriodStart = 20020401;
+        dlg.m_lPeriodEnd = 20030331;
+        std::strcpy(dlg.m_szUserID, "USER1");
+        std::vector<std::string> expected;
+        drive::Outcome out = drive::Run(dlg, [&](Driver& d) {
+            for (const PathCase& c : cases) {
+                expected.insert(expected.end(), c.messages.begin(), c.messages.end());
+                drive::AnswerQuestions(c.answers);
+                d.SetText(IDC_OUTPUT_PATH, c.path);
+                d.Click(IDC_EXECUTE);
+                EXPECT_TRUE(d.WaitBoxes(expected.size())) << c.what;
+                EXPECT_TRUE(d.WaitFocus(IDC_OUTPUT_PATH)) << c.what;
+                EXPECT_TRUE(d.AllSelected(IDC_OUTPUT_PATH)) << c.what;
+                EXPECT_EQ(c.path, d.Text(IDC_OUTPUT_PATH)) << c.what;
+            }
+            d.Click(IDC_CANCEL_BUTTON);
+        });
+        expected.push_back("｢科目内訳書｣の集計を中止します。");
+        EXPECT_EQ(expected, drive::Texts(out.boxes));
+        EXPECT_EQ(1003, out.result);
+    }
+
     std::string m_dir;
     int m_fileDialogs = 0;
 };
 
 TEST_F(OutputPathTest, Refusals) {
     ASSERT_TRUE(files::Write(m_dir + "exists.xml", "x"));
-    PathCase cases[] = {
+    CheckRefusals({
         {"invalid: default", m_dir + "*.xml", {}, {kChars}, 0},
         {"invalid: doubled backslash", m_dir + "a\\\\b.xml", {}, {kChars}, 0},
         {"invalid: second colon", m_dir + "a:b.xml", {}, {kChars}, 0},
@@ -108,8 +129,7 @@ TEST_F(OutputPathTest, Refusals) {
         {"a folder as file", m_dir.substr(0, m_dir.size() - 1), {}, {kNoName}, 0},
         {"missing folders, No", m_dir + "new1\\new2\\out.xml", {IDNO}, {kNoFolder}, 0},
         {"existing file, No", m_dir + "exists.xml", {IDNO}, {kOverwrite}, 0},
-    };
-    for (const PathCase& c : cases) Check(c);
+    });
     EXPECT_FALSE(files::Exists(m_dir + "new1"));
     EXPECT_EQ("x", files::Read(m_dir + "exists.xml"));
 }
@@ -143,7 +163,7 @@ TEST_F(OutputPathTest, PresetPathOverwritesWithoutQuestion) {
 
 TEST_F(OutputPathTest, FailedCreationRemovesTheCreatedLevels) {
     ASSERT_TRUE(::CreateDirectoryA((m_dir + "old").c_str(), nullptr));
-    Check({"cannot create", m_dir + "old\\new1\\" + Unmakeable() + "\\out.xml", {IDYES}, {kNoFolder, kCreateFailed}, 0});
+    Check({"cannot create", m_dir + "old\\new1\\" + kUnmakeable + "\\out.xml", {IDYES}, {kNoFolder, kCreateFailed}, 0});
     EXPECT_FALSE(files::Exists(m_dir + "old\\new1"));
     EXPECT_TRUE(files::IsDir(m_dir + "old"));  // it existed before
 }

@@ -2,6 +2,7 @@
 #include "tests/dialog/test_files.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstdlib>
 
@@ -10,21 +11,13 @@ namespace files {
 namespace {
 
 void RemoveTree(const std::string& dir) {
-    WIN32_FIND_DATAA fd;
-    HANDLE h = ::FindFirstFileA((dir + "*").c_str(), &fd);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = fd.cFileName;
-            if (name == "." || name == "..") continue;
-            std::string path = dir + name;
-            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(path + "\\");
-            else
-                ::DeleteFileA(path.c_str());
-        } while (::FindNextFileA(h, &fd));
-        ::FindClose(h);
-    }
-    ::RemoveDirectoryA(dir.c_str());
+    // The shell's delete takes a list closed by an empty name.
+    std::string from = dir.substr(0, dir.size() - 1) + '\0';
+    SHFILEOPSTRUCTA op = {};
+    op.wFunc = FO_DELETE;
+    op.pFrom = from.c_str();
+    op.fFlags = FOF_NO_UI;
+    ::SHFileOperationA(&op);
 }
 
 }  // namespace
