@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace ledger {
 
@@ -40,7 +41,7 @@ private:
 
 class OdbcStatement {
 public:
-    enum { MAX_PARAMS = 16, MAX_TEXT = 512 };
+    enum { MAX_TEXT = 512 };
 
     explicit OdbcStatement(OdbcConnection& conn) : m_conn(conn) {}
     ~OdbcStatement();
@@ -48,7 +49,9 @@ public:
     OdbcStatement& operator=(const OdbcStatement&) = delete;
 
     bool Prepare(const char* sql);
-    // Parameters are numbered from 1; a parameter is bound on its first Set.
+    // Parameters are numbered from 1 up to the number of markers in the
+    // statement; each is bound on its first Set and then only updated, so a
+    // statement with many rows of markers costs one execution, not one per row.
     void SetInt(int index, int64_t value);
     void SetText(int index, const std::string& value);
     bool Execute();
@@ -66,13 +69,14 @@ private:
     struct Param {
         bool bound = false;
         int64_t value = 0;
-        char text[MAX_TEXT];
+        std::vector<char> text;  // sized on the first SetText
         SQLLEN ind = 0;
     };
     OdbcConnection& m_conn;
     SQLHSTMT m_hStmt = SQL_NULL_HSTMT;
-    Param m_params[MAX_PARAMS];
+    std::vector<Param> m_params;  // sized at Prepare; never reallocated after binding
     bool m_bFailed = false;
+    bool m_bQuery = false;  // the statement has a result set to close before it runs again
 };
 
 // Diagnostic text of the last failure on a handle.

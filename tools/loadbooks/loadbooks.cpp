@@ -116,27 +116,30 @@ void CheckSjisText(const std::string& utf8, size_t maxBytes, const std::string& 
         Fail(where + ": longer than " + std::to_string(maxBytes) + " bytes in Shift-JIS");
 }
 
-// The data lines of a CSV file: (line number, fields), header skipped.
-std::vector<std::pair<int, std::vector<std::string>>> ReadCsv(const std::string& path) {
+// Calls fn(line number, fields) for each data line of a CSV file, header
+// skipped; streamed, since a journal may have millions of lines.
+template <class Fn>
+void ForEachCsvRow(const std::string& path, Fn fn) {
     std::ifstream in(path, std::ios::binary);
     if (!in) Fail(path + ": cannot be read");
-    std::vector<std::pair<int, std::vector<std::string>>> rows;
     std::string line;
+    std::vector<std::string> fields;
     int number = 0;
     while (std::getline(in, line)) {
         ++number;
         if (number == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0) line.erase(0, 3);
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (number == 1 || line.empty()) continue;
-        std::vector<std::string> fields;
         if (!SplitCsvLine(line, &fields)) Fail(path + ":" + std::to_string(number) + ": unbalanced quotes");
-        rows.emplace_back(number, std::move(fields));
+        fn(number, fields);
     }
-    return rows;
 }
 
+// "file:line", for messages only.
+std::string Where(const std::string& path, int line) { return path + ":" + std::to_string(line); }
+
 std::string At(const std::string& path, int line, const RowError& e) {
-    return path + ":" + std::to_string(line) + ": field " + e.field + ": " + e.reason;
+    return Where(path, line) + ": field " + e.field + ": " + e.reason;
 }
 
 void Check(OdbcStatement& st, bool ok, const std::string& what) {
@@ -146,13 +149,16 @@ void Check(OdbcStatement& st, bool ok, const std::string& what) {
 // Totals of this load and of the database, added exactly.
 class Totals {
 public:
-    void Add(int32_t code, int period, int64_t kn, int64_t kk, int64_t sn, int64_t sk, const std::string& where) {
+    // path and line name the source of the amounts in a message.
+    void Add(int32_t code, int period, int64_t kn, int64_t kk, int64_t sn, int64_t sk, const std::string& path,
+             int line) {
         Row& r = m_rows[Key(code, period)];
         r.code = code;
         r.period = period;
         const int64_t add[4] = {kn, kk, sn, sk};
         for (int i = 0; i < 4; ++i)
-            if (__builtin_add_overflow(r.v[i], add[i], &r.v[i])) Fail(where + ": a total exceeds 64 bits");
+            if (__builtin_add_overflow(r.v[i], add[i], &r.v[i]))
+                Fail(Where(path, line) + ": the total of code " + std::to_string(code) + " exceeds 64 bits");
     }
     bool Empty() const { return m_rows.empty(); }
     // Adds the stored totals of the touched codes and periods, then writes
@@ -169,7 +175,7 @@ public:
         while (read.Fetch()) {
             auto it = m_rows.find(Key((int32_t)v[0], (int)v[1]));
             if (it != m_rows.end())
-                Add((int32_t)v[0], (int)v[1], v[2], v[3], v[4], v[5], "totals of code " + std::to_string(v[0]));
+                Add((int32_t)v[0], (int)v[1], v[2], v[3], v[4], v[5], "stored totals", 0);
         }
         Check(read, !read.Failed(), "reading totals");
         OdbcStatement write(conn);
@@ -194,6 +200,48 @@ private:
     };
     static int64_t Key(int32_t code, int period) { return (int64_t)code * 16 + period; }
     std::unordered_map<int64_t, Row> m_rows;
+};
+
+// Inserts rows of integers, many rows per execution: one execution per row
+// would cost a round trip through the driver manager each.
+class BatchInsert {
+public:
+    enum { ROWS = 512 };
+    // sqlHead: "INSERT INTO t(a, b, c) VALUES"; columns: values per row.
+    BatchInsert(OdbcConnection& conn, const std::string& sqlHead, int columns)
+        : m_many(conn), m_one(conn), m_columns(columns) {
+        std::string row = "(?";
+        for (int i = 1; i < columns; ++i) row += ", ?";
+        row += ")";
+        std::string many = sqlHead + " " + row;
+        for (int i = 1; i < ROWS; ++i) many += ", " + row;
+        Check(m_many, m_many.Prepare(many.c_str()), "insert");
+        Check(m_one, m_one.Prepare((sqlHead + " " + row).c_str()), "insert");
+        m_pending.reserve((size_t)ROWS * columns);
+    }
+    void Add(const int64_t* values, const std::string& path, int line) {
+        if (m_pending.empty()) m_firstLine = line;
+        m_pending.insert(m_pending.end(), values, values + m_columns);
+        if (m_pending.size() == (size_t)ROWS * m_columns) Flush(path, line);
+    }
+    // Writes what is pending; a failure names the lines of the batch.
+    void Flush(const std::string& path, int lastLine) {
+        size_t rows = m_pending.size() / m_columns;
+        OdbcStatement& st = rows == ROWS ? m_many : m_one;
+        for (size_t start = 0; start < rows; start += (rows == ROWS ? ROWS : 1)) {
+            size_t n = rows == ROWS ? ROWS : 1;
+            for (size_t i = 0; i < n * m_columns; ++i) st.SetInt((int)i + 1, m_pending[start * m_columns + i]);
+            if (!st.Execute())
+                Fail(path + ":" + std::to_string(m_firstLine) + "-" + std::to_string(lastLine) + ": " + st.Error());
+        }
+        m_pending.clear();
+    }
+
+private:
+    OdbcStatement m_many, m_one;
+    int m_columns;
+    std::vector<int64_t> m_pending;
+    int m_firstLine = 0;
 };
 
 struct DataSetInfo {
@@ -271,14 +319,14 @@ void LoadAccounts(OdbcConnection& conn, const Options& o) {
           "accounts");
     std::set<int32_t> codes = ReadCodes(conn, o.dataNo);
     std::vector<std::pair<int, AccountRow>> subs;
-    for (const auto& line : ReadCsv(o.accounts)) {
+    ForEachCsvRow(o.accounts, [&](int line, const std::vector<std::string>& fields) {
         AccountRow r;
         RowError e;
-        if (!ParseAccountRow(line.second, &r, &e)) Fail(At(o.accounts, line.first, e));
-        std::string where = o.accounts + ":" + std::to_string(line.first);
+        if (!ParseAccountRow(fields, &r, &e)) Fail(At(o.accounts, line, e));
+        std::string where = Where(o.accounts, line);
         CheckSjisText(r.name, 56, where + ": field name");
         if (!codes.insert(r.code).second) Fail(where + ": field code: code used twice: " + std::to_string(r.code));
-        if (r.code % 10000 != 0) subs.emplace_back(line.first, r);
+        if (r.code % 10000 != 0) subs.emplace_back(line, r);
         st.SetInt(1, o.dataNo);
         st.SetInt(2, r.code);
         st.SetText(3, r.name);
@@ -289,32 +337,32 @@ void LoadAccounts(OdbcConnection& conn, const Options& o) {
         st.SetInt(8, r.attrBits);
         st.SetInt(9, r.order);
         Check(st, st.Execute(), where);
-    }
+    });
     for (const auto& s : subs)
         if (!codes.count(s.second.code / 10000 * 10000))
             Fail(o.accounts + ":" + std::to_string(s.first) + ": field code: sub-account without its account");
 }
 
-void CheckCode(const std::set<int32_t>& codes, int32_t code, const std::string& where, const char* field) {
-    if (!codes.count(code)) Fail(where + ": field " + field + ": no such account: " + std::to_string(code));
+void CheckCode(const std::set<int32_t>& codes, int32_t code, const std::string& path, int line, const char* field) {
+    if (!codes.count(code))
+        Fail(Where(path, line) + ": field " + field + ": no such account: " + std::to_string(code));
 }
 
 void LoadOpening(OdbcConnection& conn, const Options& o, const std::set<int32_t>& codes, Totals* totals) {
     OdbcStatement st(conn);
     Check(st, st.Prepare("INSERT INTO opening(data_no, code, debit, credit) VALUES(?, ?, ?, ?)"), "opening");
-    for (const auto& line : ReadCsv(o.opening)) {
+    ForEachCsvRow(o.opening, [&](int line, const std::vector<std::string>& fields) {
         OpeningRow r;
         RowError e;
-        if (!ParseOpeningRow(line.second, &r, &e)) Fail(At(o.opening, line.first, e));
-        std::string where = o.opening + ":" + std::to_string(line.first);
-        CheckCode(codes, r.code, where, "code");
-        totals->Add(r.code, 0, r.debit, r.debit, r.credit, r.credit, where);
+        if (!ParseOpeningRow(fields, &r, &e)) Fail(At(o.opening, line, e));
+        CheckCode(codes, r.code, o.opening, line, "code");
+        totals->Add(r.code, 0, r.debit, r.debit, r.credit, r.credit, o.opening, line);
         st.SetInt(1, o.dataNo);
         st.SetInt(2, r.code);
         st.SetInt(3, r.debit);
         st.SetInt(4, r.credit);
-        Check(st, st.Execute(), where);
-    }
+        Check(st, st.Execute(), Where(o.opening, line));
+    });
 }
 
 void LoadJournal(OdbcConnection& conn, const Options& o, const std::set<int32_t>& codes, Totals* totals) {
@@ -322,32 +370,28 @@ void LoadJournal(OdbcConnection& conn, const Options& o, const std::set<int32_t>
     ClAccPeriod period;
     period.SetPeriod(d.start, d.end);
     period.SetClosingDay(d.closingDay);
-    OdbcStatement st(conn);
-    Check(st, st.Prepare("INSERT INTO journal(data_no, date, period, debit_code, credit_code, amount_nuki,"
-                         " amount_komi) VALUES(?, ?, ?, ?, ?, ?, ?)"),
-          "journal");
-    for (const auto& line : ReadCsv(o.journal)) {
+    BatchInsert insert(conn,
+                       "INSERT INTO journal(data_no, date, period, debit_code, credit_code, amount_nuki,"
+                       " amount_komi) VALUES",
+                       7);
+    int lastLine = 0;
+    ForEachCsvRow(o.journal, [&](int line, const std::vector<std::string>& fields) {
         JournalRow r;
         RowError e;
-        if (!ParseJournalRow(line.second, &r, &e)) Fail(At(o.journal, line.first, e));
-        std::string where = o.journal + ":" + std::to_string(line.first);
+        if (!ParseJournalRow(fields, &r, &e)) Fail(At(o.journal, line, e));
         long index = 0;
         if (period.GetMonthIndexByDate(r.date, &index) != 0)
-            Fail(where + ": field date: outside the accounting period: " + std::to_string(r.date));
+            Fail(Where(o.journal, line) + ": field date: outside the accounting period: " + std::to_string(r.date));
         if (r.period == 0) r.period = (int32_t)index;
-        CheckCode(codes, r.debitCode, where, "debit_code");
-        CheckCode(codes, r.creditCode, where, "credit_code");
-        totals->Add(r.debitCode, r.period, r.nuki, r.komi, 0, 0, where);
-        totals->Add(r.creditCode, r.period, 0, 0, r.nuki, r.komi, where);
-        st.SetInt(1, o.dataNo);
-        st.SetInt(2, r.date);
-        st.SetInt(3, r.period);
-        st.SetInt(4, r.debitCode);
-        st.SetInt(5, r.creditCode);
-        st.SetInt(6, r.nuki);
-        st.SetInt(7, r.komi);
-        Check(st, st.Execute(), where);
-    }
+        CheckCode(codes, r.debitCode, o.journal, line, "debit_code");
+        CheckCode(codes, r.creditCode, o.journal, line, "credit_code");
+        totals->Add(r.debitCode, r.period, r.nuki, r.komi, 0, 0, o.journal, line);
+        totals->Add(r.creditCode, r.period, 0, 0, r.nuki, r.komi, o.journal, line);
+        const int64_t row[7] = {o.dataNo, r.date, r.period, r.debitCode, r.creditCode, r.nuki, r.komi};
+        insert.Add(row, o.journal, line);
+        lastLine = line;
+    });
+    insert.Flush(o.journal, lastLine);
 }
 
 void StoreUser(OdbcConnection& conn, const Options& o) {
