@@ -57,6 +57,9 @@ TEST_F(ConditionDlgTest, StartValuesWithoutSettings) {
         EXPECT_EQ(d.Item(IDC_END_MONTH), d.Focus());
         EXPECT_EQ(2, ::SendMessageA(d.Item(IDC_END_MONTH), EM_GETLIMITTEXT, 0, 0));
         EXPECT_EQ(255, ::SendMessageA(d.Item(IDC_OUTPUT_PATH), EM_GETLIMITTEXT, 0, 0));
+        // A picture for people to look at (not compared).
+        d.Pause();
+        d.SaveScreenshot(files::BuildDir() + "dialog_130.bmp");
         // the default path names no file: refused for its asterisk
         d.Key(d.Item(IDC_END_MONTH), VK_F12);
         EXPECT_TRUE(d.WaitBoxes(1));

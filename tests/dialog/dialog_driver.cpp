@@ -149,6 +149,35 @@ bool Driver::AllSelected(int id) const {
     return from == 0 && (to == Text(id).size() || to == (DWORD)::GetWindowTextLengthW(Item(id)));
 }
 
+bool Driver::SaveScreenshot(const std::string& path) const {
+    RECT r;
+    if (!::GetWindowRect(dlg, &r)) return false;
+    int w = r.right - r.left, h = r.bottom - r.top;
+    HDC screen = ::GetDC(nullptr);
+    HDC mem = ::CreateCompatibleDC(screen);
+    HBITMAP bmp = ::CreateCompatibleBitmap(screen, w, h);
+    HGDIOBJ old = ::SelectObject(mem, bmp);
+    ::BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    ::SelectObject(mem, old);
+    BITMAPINFOHEADER info = {sizeof info, w, h, 1, 24, BI_RGB};
+    int stride = (w * 3 + 3) & ~3;
+    std::string pixels((size_t)stride * h, '\0');
+    ::GetDIBits(mem, bmp, 0, (UINT)h, &pixels[0], (BITMAPINFO*)&info, DIB_RGB_COLORS);
+    ::DeleteObject(bmp);
+    ::DeleteDC(mem);
+    ::ReleaseDC(nullptr, screen);
+    BITMAPFILEHEADER file = {0x4D42, (DWORD)(sizeof file + sizeof info + pixels.size()), 0, 0,
+                             (DWORD)(sizeof file + sizeof info)};
+    HANDLE f = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return false;
+    DWORD put = 0;
+    ::WriteFile(f, &file, sizeof file, &put, nullptr);
+    ::WriteFile(f, &info, sizeof info, &put, nullptr);
+    ::WriteFile(f, pixels.data(), (DWORD)pixels.size(), &put, nullptr);
+    ::CloseHandle(f);
+    return true;
+}
+
 size_t Driver::BoxCount() const {
     std::lock_guard<std::mutex> lock(g_mu);
     return g_boxes.size();

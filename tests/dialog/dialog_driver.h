@@ -45,6 +45,8 @@ public:
     // The whole text of an edit is selected (positions in bytes or, as Wine
     // gives them, in characters).
     bool AllSelected(int id) const;
+    // Saves what the screen shows of the dialog as a 24-bit BMP file.
+    bool SaveScreenshot(const std::string& path) const;
     // Lets posted input be handled when nothing visible should happen.
     void Pause() const { ::Sleep(300); }
 };
