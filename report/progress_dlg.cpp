@@ -74,10 +74,13 @@ void CProgressDlg::Finish() {
     }
 }
 
+bool CProgressDlg::InFront() const {
+    return ::GetForegroundWindow() == m_hWnd && ::GetWindow(m_hWnd, GW_HWNDPREV) == nullptr;
+}
+
 void CProgressDlg::BringToFront() {
-    // Already the foreground window: asking again costs trips to the window
-    // server.
-    if (::GetForegroundWindow() == m_hWnd) return;
+    // Asking again costs trips to the window server.
+    if (InFront()) return;
     // A window that cannot become the foreground one (a child of the
     // launching program's window) is still raised, but once a frame: more
     // often would change nothing on the screen.
@@ -85,7 +88,7 @@ void CProgressDlg::BringToFront() {
     if (m_bPullFailed && now - m_dwPullFailed < kFrameMs) return;
     BringWindowToTop();
     SetForegroundWindow();
-    m_bPullFailed = ::GetForegroundWindow() != m_hWnd;
+    m_bPullFailed = !InFront();
     m_dwPullFailed = now;
 }
 

@@ -34,6 +34,8 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
 
 private:
+    // The foreground window, with nothing above it among its siblings.
+    bool InFront() const;
     void BringToFront();
     void HoldBars();
     void Redraw(bool bPresent);

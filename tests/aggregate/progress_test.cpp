@@ -118,6 +118,31 @@ TEST_F(ProgressTest, PulseSweepsFromZeroToFiveAndKeepsTheWindowInFront) {
     ::DestroyWindow(other);
 }
 
+// Launched by the tax-form application, the window is a child of that
+// application's window: it cannot be the foreground window itself, but each
+// pulse keeps it above its siblings.
+TEST(ProgressHostTest, ChildOfTheHostWindowStaysAboveItsSiblings) {
+    HWND host = ::CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 600, 300, nullptr,
+                                  nullptr, nullptr, nullptr);
+    CProgressDlg dlg;
+    ASSERT_TRUE(dlg.Create(IDD_PROGRESS, nullptr));
+    ::SetParent(dlg, host);
+    dlg.ShowWindow(SW_SHOW);
+    dlg.Reset();
+    HWND sibling = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 600, 300, host, nullptr,
+                                     nullptr, nullptr);
+    ::SetWindowPos(sibling, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ASSERT_EQ(sibling, ::GetWindow(host, GW_CHILD));
+    dlg.Pulse();
+    EXPECT_EQ(host, ::GetAncestor(dlg, GA_PARENT));
+    EXPECT_EQ(dlg.m_hWnd, ::GetWindow(host, GW_CHILD));
+    EXPECT_EQ(5, dlg.m_ctlActivityBar.GetPos());
+    dlg.Advance(0, 20);
+    EXPECT_EQ(21, dlg.m_ctlOverallBar.GetPos());
+    EXPECT_EQ("集計中 2％", std::string(dlg.GetWindowText()));
+    ::DestroyWindow(host);
+}
+
 // Each unit of work pulses once; books of tens of thousands of records must
 // not spend minutes repainting bars the screen never shows.
 TEST(ProgressCostTest, PulsesStayCheapAndTheEndOfASpanIsShown) {
