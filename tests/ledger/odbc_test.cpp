@@ -346,6 +346,50 @@ TEST_F(Books, DemoBooksBalance) {
     EXPECT_EQ(25331810000, cash);  // 2,533,181 yen
 }
 
+// What the message box showed; filled by the hook, which also closes it.
+struct ShownBox {
+    std::string text, caption;
+};
+ShownBox g_shown;
+HHOOK g_hook;
+HWND g_box;
+
+// Runs in the box's own message loop, once its text is in place.
+void CALLBACK ReadAndCloseBox(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    char buf[512] = {};
+    GetWindowTextA(g_box, buf, sizeof buf);
+    g_shown.caption = buf;
+    GetDlgItemTextA(g_box, 0xFFFF, buf, sizeof buf);
+    g_shown.text = buf;
+    PostMessageA(g_box, WM_COMMAND, IDCANCEL, 0);
+}
+
+LRESULT CALLBACK WatchBox(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE && !g_box) {
+        g_box = (HWND)wParam;
+        SetTimer(nullptr, 0, 50, ReadAndCloseBox);
+    }
+    return CallNextHookEx(g_hook, code, wParam, lParam);
+}
+
+TEST(Messages, PackageNameFromTheIniReplacesTheToken) {
+    // ledger.ini beside the test program, in Shift-JIS like the real one.
+    char exe[MAX_PATH];
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    std::string ini = exe;
+    ini = ini.substr(0, ini.rfind('\\') + 1) + "ledger.ini";
+    std::ofstream(ini, std::ios::binary) << "[Ledger]\r\nPackageName=会計ソフト表\r\n";
+    g_hook = SetWindowsHookExA(WH_CBT, WatchBox, nullptr, GetCurrentThreadId());
+    long rc = ClAccConnect::Inst()->DispMsg(nullptr, "ES_APRPACKAGENAMEを起動してください。(ES_APRPACKAGENAME)",
+                                            "科目内訳書", MB_ICONEXCLAMATION | MB_OKCANCEL);
+    UnhookWindowsHookEx(g_hook);
+    DeleteFileA(ini.c_str());
+    EXPECT_EQ(IDCANCEL, rc);
+    EXPECT_EQ("科目内訳書", g_shown.caption);
+    EXPECT_EQ("会計ソフト表を起動してください。(会計ソフト表)", g_shown.text);
+}
+
 TEST(Folders, ConfiguredFoldersEndWithOneBackslash) {
     struct Case {
         const char* configured;  // null: unset
