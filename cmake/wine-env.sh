@@ -55,7 +55,7 @@ start)
     wine_env_export
     start_display
     make_prefix
-    wineserver -p >/dev/null 2>&1 </dev/null
+    wineserver -p >/dev/null 2>&1 </dev/null || true  # one may be running already
     # Start Wine's own background processes (services, explorer) now, with
     # no pipes of ours: started by a test they would hold its output open.
     wine_cmd cmd /c exit </dev/null >/dev/null 2>&1 || true

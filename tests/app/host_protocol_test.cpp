@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "tests/support/books.h"
@@ -43,6 +44,8 @@ struct Case {
     const char* message;      // what the simulator received
     const char* boxStart;     // start of the message shown, or null for none
 };
+
+void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
 
 class HostProtocol : public ::testing::TestWithParam<Case> {};
 

@@ -31,8 +31,12 @@ struct Seen {
     UINT expected = 0;
 };
 Seen g_seen;
+// EnableWindow sends WM_ENABLE and waits for it: a disabling is seen
+// however short it was.
+bool g_disabled = false;
 
 LRESULT CALLBACK HostProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_ENABLE && !wParam) g_disabled = true;
     if (msg == g_seen.expected && msg >= WM_USER && !g_seen.got) {
         g_seen.got = true;
         g_seen.msg = msg;
@@ -127,7 +131,7 @@ int main(int argc, char** argv) {
     for (;;) {
         DWORD r = MsgWaitForMultipleObjects(1, &pi.hProcess, FALSE, 20, QS_ALLINPUT);
         Pump();
-        if (!IsWindowEnabled(hwnd)) disabled = true;
+        if (!IsWindowEnabled(hwnd) || g_disabled) disabled = true;
         if (r == WAIT_OBJECT_0) break;
         if (GetTickCount() - start > (DWORD)timeout * 1000) {
             timedOut = true;
@@ -139,7 +143,7 @@ int main(int argc, char** argv) {
         Pump();
         Sleep(20);
     }
-    std::printf("disabled_while_running=%d\n", disabled ? 1 : 0);
+    std::printf("disabled_while_running=%d\n", disabled || g_disabled ? 1 : 0);
     std::printf("enabled_after=%d\n", IsWindowEnabled(hwnd) ? 1 : 0);
     if (g_seen.got)
         std::printf("message=%u wparam=%08lx lparam=%ld\n", g_seen.msg, (unsigned long)(DWORD)g_seen.wParam,
