@@ -1,11 +1,16 @@
 // Small memory books shared by the ledger tests: one data set with cash,
 // deposits with two bank sub-accounts shown in reverse code order, and
-// sales on the credit side.
+// sales on the credit side; or a list of bare data sets. Also a builder of
+// search conditions.
 #ifndef TESTS_LEDGER_BOOKS_FIXTURE_H
 #define TESTS_LEDGER_BOOKS_FIXTURE_H
 
+#include <cstring>
 #include <memory>
+#include <string>
+#include <vector>
 
+#include "ledger/records.h"
 #include "ledger/standin/source.h"
 
 namespace testbooks {
@@ -67,6 +72,43 @@ inline std::unique_ptr<ledger::MemoryBooks> Make() {
         T(5000000, 12, 0, 0, 500, 550),
     };
     return b;
+}
+
+// One search condition.
+inline StFINDINFO Entry(int32_t item, int16_t op, int16_t type, int32_t value, int16_t link) {
+    StFINDINFO e;
+    std::memset(&e, 0, sizeof e);
+    e.lItem = item;
+    e.nOperator = op;
+    e.nValueType = type;
+    if (type == FIND_VALUE_LONG)
+        e.uValue.l = value;
+    else
+        e.uValue.n = (int16_t)value;
+    e.nLink = link;
+    return e;
+}
+
+// Data sets numbered as given, IDs "S0", "S1", ...; alice, the current
+// user, selects number `selected` (further number 42).
+inline void InstallSets(const std::vector<int32_t>& numbers, int32_t selected) {
+    std::unique_ptr<ledger::MemoryBooks> b(new ledger::MemoryBooks);
+    for (size_t i = 0; i < numbers.size(); ++i) {
+        ledger::DataSet s;
+        s.dataNo = numbers[i];
+        s.dataId = "S" + std::to_string(i);
+        s.companyName = "Company " + std::to_string(i);
+        s.periodStart = 20230401;
+        s.periodEnd = 20240331;
+        s.dataType = (int16_t)(i == 4 ? 99 : 0);
+        b->sets.push_back(s);
+    }
+    ledger::User u;
+    u.userId = "alice";
+    u.selectedNo1 = 42;
+    u.selectedNo2 = selected;
+    b->users.push_back(u);
+    ledger::SetCurrentSource(std::move(b), "alice");
 }
 
 inline void Install(std::unique_ptr<ledger::MemoryBooks> b, const char* user = "alice") {

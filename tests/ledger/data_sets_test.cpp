@@ -16,26 +16,7 @@ namespace {
 
 ClSetData* SetData() { return static_cast<ClSetData*>(ClDataMgr::Inst()->GetSetObject(ClDataMgr::SET_DATA, 1)); }
 
-// Five data sets numbered as given, IDs "S0".."S4"; alice selects `selected`.
-void InstallSets(std::vector<int32_t> numbers, int32_t selected) {
-    std::unique_ptr<ledger::MemoryBooks> b(new ledger::MemoryBooks);
-    for (size_t i = 0; i < numbers.size(); ++i) {
-        ledger::DataSet s;
-        s.dataNo = numbers[i];
-        s.dataId = "S" + std::to_string(i);
-        s.companyName = "Company " + std::to_string(i);
-        s.periodStart = 20230401;
-        s.periodEnd = 20240331;
-        s.dataType = (int16_t)(i == 4 ? 99 : 0);
-        b->sets.push_back(s);
-    }
-    ledger::User u;
-    u.userId = "alice";
-    u.selectedNo1 = 42;
-    u.selectedNo2 = selected;
-    b->users.push_back(u);
-    testbooks::Install(std::move(b));
-}
+using testbooks::InstallSets;
 
 TEST(DataSets, SelectedInfoCases) {
     struct Case {

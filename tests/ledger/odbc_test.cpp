@@ -17,6 +17,7 @@
 #include "ledger/managers.h"
 #include "ledger/paths.h"
 #include "ledger/standin/odbc.h"
+#include "tests/ledger/books_fixture.h"
 
 namespace {
 
@@ -155,15 +156,10 @@ TEST_F(Books, LinkedUserSeesSelectedDataSetAndTotals) {
     ASSERT_EQ(0, shohizei->Get(&tax));
     EXPECT_EQ(1, +tax.cKomiNyuryoku);
 
-    StFINDINFO chain[2];
-    std::memset(chain, 0, sizeof chain);
-    chain[0].lItem = 17;
-    chain[0].nOperator = 4;
-    chain[0].nValueType = 2;
-    chain[0].uValue.n = 1;
+    StFINDINFO chain = testbooks::Entry(17, 4, 2, 1, 0);  // every month from the first
     ClRuleKamoku rule;
     rule.SetCurDataID(info->szDataID);
-    ASSERT_EQ(0, rule.MoveReady(1, 0, 0, chain, nullptr, 0));
+    ASSERT_EQ(0, rule.MoveReady(1, 0, 0, &chain, nullptr, 0));
     std::vector<StKAMOKUSUMINFO> recs;
     StKAMOKUSUMINFO rec;
     while (rule.MoveNext(&rec) == 0) recs.push_back(rec);
@@ -188,12 +184,7 @@ TEST_F(Books, LinkedUserSeesSelectedDataSetAndTotals) {
     EXPECT_EQ(1100000 + 16500 + 220000, recs[5].llKashiKomi[1] + recs[5].llKashiKomi[12] + recs[5].llKashiKomi[13]);
     rule.MoveFinish();
 
-    StFINDINFO find;
-    std::memset(&find, 0, sizeof find);
-    find.lItem = 2;
-    find.nOperator = 1;
-    find.nValueType = 3;
-    find.uValue.l = 4110000;
+    StFINDINFO find = testbooks::Entry(2, 1, 3, 4110000, 0);
     ClSetKamoku* master = static_cast<ClSetKamoku*>(ClDataMgr::Inst()->GetSetObject(ClDataMgr::SET_KAMOKU, 1));
     long cursor = 0;
     master->GetCursor(&cursor);
@@ -316,12 +307,7 @@ TEST_F(Books, DemoBooksBalance) {
     SetEnvironmentVariableA("LEDGER_USER", "demo");
     ASSERT_EQ(0, ClAccConnect::Inst()->Initiate());
     ASSERT_EQ(0, ClAccConnect::Inst()->ExpSysLink());
-    StFINDINFO chain;
-    std::memset(&chain, 0, sizeof chain);
-    chain.lItem = 17;
-    chain.nOperator = 4;
-    chain.nValueType = 2;
-    chain.uValue.n = 1;
+    StFINDINFO chain = testbooks::Entry(17, 4, 2, 1, 0);
     ClRuleKamoku rule;
     rule.SetCurDataID("SMPL2023");
     ASSERT_EQ(0, rule.MoveReady(1, 0, 0, &chain, nullptr, 0));

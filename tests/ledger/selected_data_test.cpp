@@ -10,26 +10,11 @@
 
 #include "app/breakdown_app.h"
 #include "ledger/books.h"
-#include "ledger/standin/source.h"
+#include "tests/ledger/books_fixture.h"
 
 namespace {
 
-void Install(std::vector<int32_t> numbers, int32_t selected) {
-    std::unique_ptr<ledger::MemoryBooks> b(new ledger::MemoryBooks);
-    for (size_t i = 0; i < numbers.size(); ++i) {
-        ledger::DataSet s;
-        s.dataNo = numbers[i];
-        s.dataId = "S" + std::to_string(i);
-        s.periodStart = 20230401;
-        s.periodEnd = 20240331;
-        b->sets.push_back(s);
-    }
-    ledger::User u;
-    u.userId = "alice";
-    u.selectedNo2 = selected;
-    b->users.push_back(u);
-    ledger::SetCurrentSource(std::move(b), "alice");
-}
+using testbooks::InstallSets;
 
 TEST(SelectedData, FirstDataSetWithTheSelectedNumber) {
     struct Case {
@@ -49,7 +34,7 @@ TEST(SelectedData, FirstDataSetWithTheSelectedNumber) {
     std::memset(&zero, 0, sizeof zero);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        Install(c.numbers, c.selected);
+        InstallSets(c.numbers, c.selected);
         StDATAINFO info;
         std::memset(&info, 0x55, sizeof info);
         int found = app.GetSelectedDataInfo(&info);
@@ -64,7 +49,7 @@ TEST(SelectedData, FirstDataSetWithTheSelectedNumber) {
 }
 
 TEST(SelectedData, KeepsTheDataSetListObject) {
-    Install({1, 2}, 2);
+    InstallSets({1, 2}, 2);
     CBreakdownApp app;
     ClSetData own;  // walks the same books; only its identity matters here
     app.m_pSetData = &own;

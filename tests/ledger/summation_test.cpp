@@ -14,6 +14,8 @@
 
 namespace {
 
+using testbooks::Entry;
+
 void SetEnv(const char* name, const char* value) {
 #ifdef _WIN32
     _putenv_s(name, value ? value : "");
@@ -23,20 +25,6 @@ void SetEnv(const char* name, const char* value) {
     else
         unsetenv(name);
 #endif
-}
-
-StFINDINFO Entry(int32_t item, int16_t op, int16_t type, int32_t value, int16_t link) {
-    StFINDINFO e;
-    std::memset(&e, 0, sizeof e);
-    e.lItem = item;
-    e.nOperator = op;
-    e.nValueType = type;
-    if (type == FIND_VALUE_LONG)
-        e.uValue.l = value;
-    else
-        e.uValue.n = (int16_t)value;
-    e.nLink = link;
-    return e;
 }
 
 // Periods 1 to 12 and the year-end closing, as the report asks for a year.
