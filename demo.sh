@@ -20,7 +20,7 @@ ninja -C "$build" BreakdownLinkA BreakdownLinkB BreakdownLinkC hostsim driver lo
 
 demo=$top/out/demo
 rm -rf "$demo"
-mkdir -p "$demo/shots" "$demo/output" "$demo/settings"
+mkdir -p "$demo/shots"
 cp "$build"/bin/BreakdownLink?.exe "$demo/"
 printf '[ProgramLevel]\r\nKX13_U=3\r\n' > "$demo/OrvaneDef.ini"
 cp res/SUPPORT.INF "$demo/SUPPORT.INF"
@@ -33,7 +33,7 @@ wine_env_export
 
 tools/demo/make-demo.sh "$build" "$demo"
 
-report_unix=$demo/output/demo-report.xml
+report_unix=$demo/out/demo-report.xml
 report_win=$(winepath -w "$report_unix" 2>/dev/null)
 if [ -n "$had_display" ]; then
     echo "Starting BreakdownLinkA on the demo books; the report goes where you choose."
