@@ -47,6 +47,7 @@ long ClAccConnect::SetUseDataType(int useDataType) {
 }
 
 long ClAccConnect::Initiate() {
+    Release();  // a second Initiate starts afresh: a failed one leaves no books open
     Config config = ReadConfig();
     if (config.connection.empty())
         // No database configured: books installed by the process itself
