@@ -14,7 +14,7 @@
 
 int CBreakdownApp::CheckProgramLevel(int bShowMessage) {
     char szDir[261] = {};
-    if (_getcwd(szDir, 260) == nullptr) szDir[0] = '\0';
+    if (_getcwd(szDir, sizeof szDir) == nullptr) szDir[0] = '\0';
     std::string path = level::DefinitionPath(szDir);
 
     int nCode = -1;
