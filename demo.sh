@@ -41,7 +41,7 @@ if [ -n "$had_display" ]; then
 else
     echo "No display: a virtual one runs and the driver plays the user."
     wine_cmd "$build/bin/driver.exe" --path "$report_win" --shots "$(winepath -w "$demo/shots")" \
-        "$(winepath -w "$demo/BreakdownLinkA.exe")" | tee "$demo/driver.log"
+        "$(winepath -w "$demo/BreakdownLinkA.exe")" | iconv -f CP932 -t UTF-8 | tee "$demo/driver.log"
     for bmp in "$demo"/shots/*.bmp; do
         [ -f "$bmp" ] && convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
     done

@@ -9,6 +9,7 @@
 // Prints the text of each message box it answered, and the component's
 // exit code. Exit status 0 when the component ended by itself.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -128,7 +129,11 @@ int main(int argc, char** argv) {
             TerminateProcess(pi.hProcess, 1);
             return 1;
         }
-        if (!progressShot && FindWindowOf(pi.dwProcessId, kProgressCaption, true)) {
+        // The progress window is shot once its overall bar is well under
+        // way, so that it has been drawn.
+        HWND progress = progressShot ? nullptr : FindWindowOf(pi.dwProcessId, kProgressCaption, true);
+        if (progress && SendMessageA(GetDlgItem(progress, 1016), PBM_GETPOS, 0, 0) >= 200) {
+            Sleep(100);
             Screenshot(shots, "progress");
             progressShot = true;
         }
