@@ -21,6 +21,10 @@ bench=$(find "$build/bin" "$build/tools" -name bench_books.exe 2>/dev/null | hea
 export WINE_BUILD_DIR="$build"
 wine_run() { "$here/../../cmake/wine-run.sh" "$@"; }
 ms() { echo $(( ($(date +%s%N) - $1) / 1000000 )); }
+# CPU milliseconds (user + system) of the command recorded in $work/cpu;
+# steadier than wall time on a shared machine.
+cpu() { /usr/bin/time -f '%U %S' -o "$work/cpu" "$@"; }
+cpu_ms() { awk '{ printf "%d", ($1 + $2) * 1000 }' "$work/cpu"; }
 
 if [ ! -s "$work/journal.csv" ]; then
     python3 - "$work" <<'PY'
@@ -55,22 +59,24 @@ rm -f "$work/books.db" "$work/plain.db"
 printf 'ベンチ株式会社\n' > "$work/company.txt"
 wine_run "$loader" --db "$work/books.db" --init >/dev/null   # Wine warm, schema apart from the load
 t=$(date +%s%N)
-wine_run "$loader" --db "$work/books.db" --dataset 1 --data-id BENCH --company-file "$work/company.txt" \
+cpu "$here/../../cmake/wine-run.sh" "$loader" --db "$work/books.db" --dataset 1 --data-id BENCH --company-file "$work/company.txt" \
     --period-start 20230401 --period-end 20240331 --accounts "$work/accounts.csv" \
     --journal "$work/journal.csv" --user bench --select 0,1
 load=$(ms "$t")
+load_cpu=$(cpu_ms)
 
 t=$(date +%s%N)
-sqlite3 "$work/plain.db" <<SQL
+cpu sqlite3 "$work/plain.db" <<SQL
 CREATE TABLE journal(date INTEGER, period INTEGER, debit_code INTEGER, credit_code INTEGER,
                      amount_nuki NUMERIC, amount_komi NUMERIC);
 .mode csv
 .import --skip 1 $work/journal.csv journal
 SQL
 import=$(ms "$t")
+import_cpu=$(cpu_ms)
 
 t=$(date +%s%N)
-sqlite3 "$work/plain.db" >/dev/null <<'SQL'
+cpu sqlite3 "$work/plain.db" >/dev/null <<'SQL'
 SELECT code, period, SUM(kn), SUM(kk), SUM(sn), SUM(sk) FROM (
   SELECT debit_code AS code, period, amount_nuki AS kn, amount_komi AS kk, 0 AS sn, 0 AS sk FROM journal
   UNION ALL
@@ -78,10 +84,12 @@ SELECT code, period, SUM(kn), SUM(kk), SUM(sn), SUM(sk) FROM (
 GROUP BY code, period;
 SQL
 query=$(ms "$t")
+query_cpu=$(cpu_ms)
 
 out=$(LEDGER_CONNECTION="DRIVER=SQLite3;Database=$work/books.db;NoCreat=1" LEDGER_USER=bench wine_run "$bench" | tr -d "\r")
 echo "$out"
 sum=$(echo "$out" | sed -n 's/^summation run 2: .* in \([0-9.]*\) ms$/\1/p')
-echo "(a) load: ${load} ms; sqlite3 .import: ${import} ms; ratio $(echo "scale=2; $load / $import" | bc)"
+echo "(a) load: ${load} ms (cpu ${load_cpu}); sqlite3 .import: ${import} ms (cpu ${import_cpu});" \
+     "ratio $(echo "scale=2; $load / $import" | bc) (cpu $(echo "scale=2; $load_cpu / $import_cpu" | bc))"
 echo "(b) summation (warm run): ${sum} ms"
-echo "(c) sqlite3 totals query: ${query} ms; summation/query $(echo "scale=3; $sum / $query" | bc)"
+echo "(c) sqlite3 totals query: ${query} ms (cpu ${query_cpu}); summation/query $(echo "scale=3; $sum / $query" | bc)"
