@@ -111,6 +111,24 @@ inline void InstallSets(const std::vector<int32_t>& numbers, int32_t selected) {
     ledger::SetCurrentSource(std::move(b), "alice");
 }
 
+// Selections over such lists, with the data set that must be found.
+struct SelectionCase {
+    const char* what;
+    std::vector<int32_t> numbers;
+    int32_t selected;
+    const char* id;  // expected data ID; "" when none matches (record all zeros)
+};
+inline const std::vector<SelectionCase>& SelectionCases() {
+    static const std::vector<SelectionCase> cases = {
+        {"third of five", {1, 2, 3, 4, 5}, 3, "S2"},
+        {"none matching", {1, 2, 3, 4, 5}, 9, ""},
+        {"number 0 exists", {1, 0, 3, 4, 5}, 0, "S1"},
+        {"duplicates: first in walk order", {1, 2, 3, 3, 5}, 3, "S2"},
+        {"empty list", {}, 0, ""},
+    };
+    return cases;
+}
+
 inline void Install(std::unique_ptr<ledger::MemoryBooks> b, const char* user = "alice") {
     ledger::SetCurrentSource(std::move(b), user);
 }

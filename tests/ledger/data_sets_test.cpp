@@ -19,21 +19,9 @@ ClSetData* SetData() { return static_cast<ClSetData*>(ClDataMgr::Inst()->GetSetO
 using testbooks::InstallSets;
 
 TEST(DataSets, SelectedInfoCases) {
-    struct Case {
-        const char* what;
-        std::vector<int32_t> numbers;
-        int32_t selected;
-        const char* id;  // expected data ID, "" for a zero-filled record
-    } cases[] = {
-        {"third of five", {1, 2, 3, 4, 5}, 3, "S2"},
-        {"none matching", {1, 2, 3, 4, 5}, 9, ""},
-        {"number 0 exists", {1, 0, 3, 4, 5}, 0, "S1"},
-        {"duplicates: first in walk order", {1, 2, 3, 3, 5}, 3, "S2"},
-        {"empty list", {}, 1, ""},
-    };
     StDATAINFO zero;
     std::memset(&zero, 0, sizeof zero);
-    for (const Case& c : cases) {
+    for (const testbooks::SelectionCase& c : testbooks::SelectionCases()) {
         SCOPED_TRACE(c.what);
         InstallSets(c.numbers, c.selected);
         StDATAINFO* info = SetData()->GetSelectedInfo();

@@ -17,22 +17,10 @@ namespace {
 using testbooks::InstallSets;
 
 TEST(SelectedData, FirstDataSetWithTheSelectedNumber) {
-    struct Case {
-        const char* what;
-        std::vector<int32_t> numbers;
-        int32_t selected;
-        const char* id;  // "" : not found, record all zeros
-    } cases[] = {
-        {"third of five", {1, 2, 3, 4, 5}, 3, "S2"},
-        {"none matching", {1, 2, 3, 4, 5}, 9, ""},
-        {"number 0", {1, 0, 3}, 0, "S1"},
-        {"duplicates", {1, 3, 3}, 3, "S1"},
-        {"empty list", {}, 0, ""},
-    };
     CBreakdownApp app;
     StDATAINFO zero;
     std::memset(&zero, 0, sizeof zero);
-    for (const Case& c : cases) {
+    for (const testbooks::SelectionCase& c : testbooks::SelectionCases()) {
         SCOPED_TRACE(c.what);
         InstallSets(c.numbers, c.selected);
         StDATAINFO info;
