@@ -18,6 +18,23 @@ const char kPackageToken[] = "ES_APRPACKAGENAME";
 // Shown for the token when the configuration names no package.
 const char kDefaultPackageName[] = "会計アプリケーション";
 
+bool ContainsNoCase(const std::string& text, const char* word) {
+    std::string lower = text;
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z') c = (char)(c - 'A' + 'a');
+    return lower.find(word) != std::string::npos;
+}
+
+// The SQLite driver creates an empty database for a path that does not
+// exist; the library must only ever open books, so it asks for NoCreat
+// itself when the configuration forgot it.
+std::string WithoutCreation(const std::string& connection) {
+    if (!ContainsNoCase(connection, "sqlite") || ContainsNoCase(connection, "nocreat")) return connection;
+    std::string c = connection;
+    if (!c.empty() && c.back() != ';') c += ';';
+    return c + "NoCreat=1";
+}
+
 std::string LoggedInUser(const Config& config) {
     if (!config.user.empty()) return config.user;
     char name[257] = {};
@@ -54,7 +71,7 @@ long ClAccConnect::Initiate() {
         // (tests with memory books) are used as they are.
         return CurrentSource() ? 0 : OdbcBooks::OPEN_UNREACHABLE;
     std::unique_ptr<OdbcBooks> books(new OdbcBooks);
-    long rc = books->Open(config.connection, nullptr);
+    long rc = books->Open(WithoutCreation(config.connection), nullptr);
     if (rc != OdbcBooks::OPEN_OK) return rc;
     SetCurrentSource(std::move(books), LoggedInUser(config));
     m_bOwnsSource = true;

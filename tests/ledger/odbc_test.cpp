@@ -232,6 +232,10 @@ TEST_F(Books, InitiateRefusesMissingAndForeignDatabases) {
     SetEnvironmentVariableA("LEDGER_CONNECTION", Connection(missing).c_str());
     EXPECT_NE(0, ClAccConnect::Inst()->Initiate());
     EXPECT_FALSE(FileExists(missing));
+    // Without NoCreat in the configuration the library still creates nothing.
+    SetEnvironmentVariableA("LEDGER_CONNECTION", ("DRIVER=SQLite3;Database=" + missing).c_str());
+    EXPECT_NE(0, ClAccConnect::Inst()->Initiate());
+    EXPECT_FALSE(FileExists(missing));
 
     std::string foreign = LinuxDir() + "/foreign.db";
     DeleteFileA(WinPath(foreign).c_str());
