@@ -28,7 +28,9 @@ void CProgressDlg::Reset() {
     m_ctlOverallBar.SetRange(0, 1000);
     m_ctlOverallBar.SetStep(1);
     m_ctlOverallBar.SetPos(0);
-    m_nShownOverall = -1;  // painted by the bar itself unless held
+    m_nOverall = 0;
+    m_nOverallMax = 1000;
+    m_nOverallShown = 0;
 }
 
 void CProgressDlg::Advance(short nFrom, short nTo) {
@@ -44,8 +46,8 @@ void CProgressDlg::Advance(short nFrom, short nTo) {
             ::GetWindowTextA(m_hWnd, current, sizeof current);
             if (strcmp(current, caption) != 0) SetWindowText(caption);
         }
-        HoldBars();
-        m_ctlOverallBar.OffsetPos(1);
+        ++m_nSteps;
+        if (m_nOverall < m_nOverallMax) ++m_nOverall;
         Pulse();
         // The last step of a span always reaches the screen, so the window
         // never stays behind while the caller works on.
@@ -54,24 +56,25 @@ void CProgressDlg::Advance(short nFrom, short nTo) {
 }
 
 void CProgressDlg::Pulse() {
-    HoldBars();
-    m_ctlActivityBar.SetRange(0, 5);
-    m_ctlActivityBar.SetStep(1);
-    m_ctlActivityBar.SetPos(0);
+    ++m_nSweeps;
+    if (!m_bActivityReady) {
+        m_ctlActivityBar.SetRange(0, 5);
+        m_ctlActivityBar.SetStep(1);
+        m_bActivityReady = true;
+    }
+    m_nActivity = 0;
     for (int i = 0; i < 6; ++i) {
-        m_ctlActivityBar.OffsetPos(1);
+        if (m_nActivity < 5) ++m_nActivity;
         BringToFront();
         Redraw(false);
     }
+    // A frame in the middle of the sweep showed a position short of the end.
+    if (m_nActivity != m_nActivityShown) ShowPositions();
 }
 
 void CProgressDlg::Finish() {
+    ShowPositions();
     EndDialog(IDOK);
-    if (m_bBarsHeld) {
-        m_ctlOverallBar.SendMessage(WM_SETREDRAW, TRUE);
-        m_ctlActivityBar.SendMessage(WM_SETREDRAW, TRUE);
-        m_bBarsHeld = false;
-    }
 }
 
 bool CProgressDlg::InFront() const {
@@ -79,54 +82,43 @@ bool CProgressDlg::InFront() const {
 }
 
 void CProgressDlg::BringToFront() {
-    // Asking again costs trips to the window server.
-    if (InFront()) return;
-    // A window that cannot become the foreground one (a child of the
-    // launching program's window) is still raised, but once a frame: more
-    // often would change nothing on the screen.
+    // Where the window stands changes only by someone else's doing. Looking
+    // more often than once a frame costs trips to the window server on every
+    // step and changes nothing on the screen. A window that cannot become
+    // the foreground one (a child of the launching program's window) is
+    // still raised, once a frame.
     DWORD now = ::GetTickCount();
-    if (m_bPullFailed && now - m_dwPullFailed < kFrameMs) return;
+    if (m_bFrontChecked && now - m_dwFrontChecked < kFrameMs) return;
+    m_bFrontChecked = true;
+    m_dwFrontChecked = now;
+    if (InFront()) return;
     BringWindowToTop();
     SetForegroundWindow();
-    m_bPullFailed = !InFront();
-    m_dwPullFailed = now;
 }
 
-// A progress bar paints itself at once on every change of position, which
-// costs far more than the change: a sweep would paint six times per unit of
-// work although the screen shows at most one frame of it.
-void CProgressDlg::HoldBars() {
-    if (m_bBarsHeld) return;
-    m_ctlOverallBar.SendMessage(WM_SETREDRAW, FALSE);
-    m_ctlActivityBar.SendMessage(WM_SETREDRAW, FALSE);
-    m_bBarsHeld = true;
+void CProgressDlg::ShowPositions() {
+    // A bar paints itself on a new position.
+    if (m_nOverall != m_nOverallShown) {
+        m_ctlOverallBar.SetPos(m_nOverall);
+        m_nOverallShown = m_nOverall;
+    }
+    if (m_nActivity != m_nActivityShown) {
+        m_ctlActivityBar.SetPos(m_nActivity);
+        m_nActivityShown = m_nActivity;
+    }
 }
 
-// Between frames nothing of the window is painted: the held bars paint
-// nothing, and a new caption paints itself when it is set. What else may
-// need painting (an uncovered part) is painted with the next frame, before
-// the screen could show it anyway.
 void CProgressDlg::Redraw(bool bPresent) {
     if (bPresent || ::GetTickCount() - m_dwLastPresent >= kFrameMs) Present();
 }
 
 void CProgressDlg::Present() {
-    if (m_bBarsHeld) {
-        m_ctlOverallBar.SendMessage(WM_SETREDRAW, TRUE);
-        m_ctlActivityBar.SendMessage(WM_SETREDRAW, TRUE);
-        m_bBarsHeld = false;
-        // Only a bar whose position moved since it was last painted.
-        int overall = m_ctlOverallBar.GetPos();
-        if (overall != m_nShownOverall) ::InvalidateRect(m_ctlOverallBar, nullptr, TRUE);
-        int activity = m_ctlActivityBar.GetPos();
-        if (activity != m_nShownActivity) ::InvalidateRect(m_ctlActivityBar, nullptr, TRUE);
-        m_nShownOverall = overall;
-        m_nShownActivity = activity;
-    }
+    ShowPositions();
     UpdateWindow();
     m_dwLastPresent = ::GetTickCount();
-    // Looking at the queue is enough; nothing is removed or dispatched, so
-    // input waits as it would without a message loop.
+    // Looking at the queue is enough for the drawing to reach the screen;
+    // nothing is removed or dispatched, so input waits as it would without
+    // a message loop.
     MSG msg;
     ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_NOYIELD);
 }

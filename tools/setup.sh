@@ -8,7 +8,7 @@ packages=(
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools
     wine64 xvfb xauth x11-utils imagemagick fonts-ipafont-gothic
     unixodbc libsqliteodbc sqlite3 libxml2-utils locales
-    googletest libbenchmark-dev
+    googletest libbenchmark-dev bc time
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -260,27 +260,21 @@ TEST_F(SupportInfoTest, MissingFileGivesEmptyTexts) {
 
 // ---------------------------------------------------------------- CReportWriter
 
-// Records what the report does to the progress window.
+// Records the captions the report gives the progress window.
 struct ProgressLog {
     static std::vector<std::string> captions;
-    static int overallSteps;
-    static int activitySweeps;
-    static HWND dialog, overall, activity;
+    static HWND dialog;
 
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
         const CWPSTRUCT* m = (const CWPSTRUCT*)lParam;
         if (code == HC_ACTION) {
             if (m->hwnd == dialog && m->message == WM_SETTEXT) captions.push_back((const char*)m->lParam);
-            if (m->hwnd == overall && m->message == PBM_DELTAPOS) ++overallSteps;
-            if (m->hwnd == activity && m->message == PBM_SETRANGE) ++activitySweeps;
         }
         return ::CallNextHookEx(nullptr, code, wParam, lParam);
     }
 };
 std::vector<std::string> ProgressLog::captions;
-int ProgressLog::overallSteps;
-int ProgressLog::activitySweeps;
-HWND ProgressLog::dialog, ProgressLog::overall, ProgressLog::activity;
+HWND ProgressLog::dialog;
 
 // Reports without a progress window: the writer then only writes, which
 // keeps these tests quick; ReportProgressTest adds the window.
@@ -350,11 +344,7 @@ protected:
         m_dlg.ShowWindow(SW_SHOW);
         m_dlg.Reset();
         ProgressLog::dialog = m_dlg.m_hWnd;
-        ProgressLog::overall = m_dlg.m_ctlOverallBar.m_hWnd;
-        ProgressLog::activity = m_dlg.m_ctlActivityBar.m_hWnd;
         ProgressLog::captions.clear();
-        ProgressLog::overallSteps = 0;
-        ProgressLog::activitySweeps = 0;
         m_hook = ::SetWindowsHookExA(WH_CALLWNDPROC, ProgressLog::Hook, nullptr, ::GetCurrentThreadId());
         ASSERT_NE(m_hook, nullptr);
         m_writer.m_pProgress = &m_dlg;
@@ -436,8 +426,9 @@ TEST_F(ReportProgressTest, WorkedExampleWholeFileAndProgress) {
     // 500 to 600, 600 to 700 and 700 to 1000: 503 steps. Sweeps: those
     // steps, plus one after REPORT and after each section, six in SYSTEM,
     // three in BASIC and one per balance record.
-    EXPECT_EQ(ProgressLog::overallSteps, 503);
-    EXPECT_EQ(ProgressLog::activitySweeps, 503 + 4 + 6 + 3 + 7);
+    EXPECT_EQ(m_dlg.m_nSteps, 503);
+    EXPECT_EQ(m_dlg.m_nSweeps, 503 + 4 + 6 + 3 + 7);
+    EXPECT_EQ(m_dlg.m_ctlOverallBar.GetPos(), 503);
     // Captions at every tenth value: 500 to 600, 610 to 700, 710 to 1000.
     ASSERT_EQ(ProgressLog::captions.size(), 11u + 10u + 30u);
     EXPECT_EQ(ProgressLog::captions.front(), "集計中 50％");
