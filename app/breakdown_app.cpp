@@ -153,29 +153,24 @@ BOOL CBreakdownApp::InitInstance() {
         progress.reset();
         dlg.reset();
     };
+    // The warning is shown while the progress window is still on screen.
+    auto fail = [&](const char* text) {
+        progress->MessageBox(text, kCaption, MB_ICONEXCLAMATION | MB_OK);
+        progress->Finish();
+        RestoreWaitCursor();
+        m_nLinkResult = LINK_FAILED;
+        tearDown();
+        return FALSE;
+    };
 
     MakeFindInfo(find, &info, startMonth, endMonth);
 
     // A summation that failed half-way would give a report of wrong
     // balances: the run ends as failed instead, with nothing written.
-    if (calc->Calc(taxInclusive != 0 ? 1 : 0, find, &info) == 0) {
-        progress->MessageBox(kAggregationFailed, kCaption, MB_ICONEXCLAMATION | MB_OK);
-        progress->Finish();
-        RestoreWaitCursor();
-        m_nLinkResult = LINK_FAILED;
-        tearDown();
-        return FALSE;
-    }
+    if (calc->Calc(taxInclusive != 0 ? 1 : 0, find, &info) == 0) return fail(kAggregationFailed);
 
     writer->SetProgressBase(500);
-    if (!pathFits || writer->Write(outputPath, m_nFunctionID, &info) == 0) {
-        progress->MessageBox(kReportFailed, kCaption, MB_ICONEXCLAMATION | MB_OK);
-        progress->Finish();
-        RestoreWaitCursor();
-        m_nLinkResult = LINK_FAILED;
-        tearDown();
-        return FALSE;
-    }
+    if (!pathFits || writer->Write(outputPath, m_nFunctionID, &info) == 0) return fail(kReportFailed);
 
     dlg->WriteSettings(taxInclusive, (short)endMonth, m_bFromHost ? nullptr : outputPath);
     progress->Finish();

@@ -12,15 +12,9 @@
 #include "ledger/books.h"
 #include "ledger/connect.h"
 #include "ledger/managers.h"
+#include "tools/bench/clock.h"
 
 namespace {
-
-double Now() {
-    LARGE_INTEGER f, c;
-    QueryPerformanceFrequency(&f);
-    QueryPerformanceCounter(&c);
-    return (double)c.QuadPart * 1000.0 / (double)f.QuadPart;
-}
 
 StFINDINFO Entry(int32_t item, int16_t op, int16_t value, int16_t link) {
     StFINDINFO e;
@@ -50,7 +44,7 @@ int main() {
     for (int run = 1; run <= 2; ++run) {
         ClRuleKamoku rule;
         rule.SetCurDataID(dataId);
-        double t0 = Now();
+        double t0 = NowMs();
         long rc = rule.MoveReady(1, 0, 0, chain, nullptr, 0);
         unsigned long count = 0;
         rule.GetSumCount(&count);
@@ -63,13 +57,13 @@ int main() {
             check += rec.llKariNuki[1] - rec.llKashiNuki[1];
             if (run == 1) codes.push_back(rec.lCode);
         }
-        double t1 = Now();
+        double t1 = NowMs();
         rule.MoveFinish();
         std::printf("summation run %d: %lu records (count %lu, status %ld, check %lld) in %.1f ms\n", run,
                     delivered, count, rc, (long long)check, t1 - t0);
     }
     ClSetKamoku* master = static_cast<ClSetKamoku*>(ClDataMgr::Inst()->GetSetObject(ClDataMgr::SET_KAMOKU, 1));
-    double t0 = Now();
+    double t0 = NowMs();
     int found = 0;
     for (size_t i = 0; i < 5000 && !codes.empty(); ++i) {
         StFINDINFO find;
@@ -85,7 +79,7 @@ int main() {
         found += master->WalkFind(&find, &info, cursor) == 0;
         master->ReleaseCursor(cursor);
     }
-    std::printf("5000 account-master lookups: %d found in %.1f ms\n", found, Now() - t0);
+    std::printf("5000 account-master lookups: %d found in %.1f ms\n", found, NowMs() - t0);
     conn->LogOut();
     conn->Terminate();
     conn->Release();

@@ -20,15 +20,9 @@
 #include "report/progress_dlg.h"
 #include "report/report_writer.h"
 #include "res/resource.h"
+#include "tools/bench/clock.h"
 
 namespace {
-
-double Now() {
-    LARGE_INTEGER f, c;
-    QueryPerformanceFrequency(&f);
-    QueryPerformanceCounter(&c);
-    return (double)c.QuadPart * 1000.0 / (double)f.QuadPart;
-}
 
 void FreeList(ZandakaList* list) {
     for (StZANDAKAINFO* r : *list) delete r;
@@ -63,19 +57,19 @@ int main(int argc, char** argv) {
         progress.Create(IDD_PROGRESS, nullptr);
         progress.ShowWindow(SW_SHOW);
         progress.Reset();
-        double t0 = Now();
+        double t0 = NowMs();
         BuildFindInfo(find, &info, first, last);
         CZandakaCalc calc;
         calc.m_pProgress = &progress;
         calc.m_pList = &list;
         int calcOk = calc.Calc(0, find, &info);
-        double t1 = Now();
+        double t1 = NowMs();
         CReportWriter writer;
         writer.m_pProgress = &progress;
         writer.m_pList = &list;
         writer.SetProgressBase(500);
         int writeOk = writer.Write(argv[1], 1, &info);
-        double t2 = Now();
+        double t2 = NowMs();
         progress.Finish();
         tWhole = t2 - t0;
         tCalc = t1 - t0;
@@ -89,14 +83,14 @@ int main(int argc, char** argv) {
     {
         ClRuleKamoku rule;
         rule.SetCurDataID(data->GetSelectedInfo()->szDataID);
-        double t0 = Now();
+        double t0 = NowMs();
         long rc = rule.MoveReady(1, 0, 0, find, nullptr, 0);
         rule.GetSumCount(&records);
         rule.SetMovePos(0);
         StKAMOKUSUMINFO rec;
         while (rc == 0 && (rc = rule.MoveNext(&rec)) == 0) {
         }
-        tSum = Now() - t0;
+        tSum = NowMs() - t0;
         rule.MoveFinish();
     }
 
@@ -104,11 +98,11 @@ int main(int argc, char** argv) {
     double tLookups;
     {
         CZandakaCalc calc;
-        double t0 = Now();
+        double t0 = NowMs();
         for (StZANDAKAINFO* r : list) calc.GetKamokuKind(r->lCode);
         // The closing records of accounts with sub-accounts are looked up too.
         for (unsigned long i = list.size(); i < records; ++i) calc.GetKamokuKind(list.front()->lCode);
-        tLookups = Now() - t0;
+        tLookups = NowMs() - t0;
     }
 
     // Report writing without a window.
@@ -118,9 +112,9 @@ int main(int argc, char** argv) {
         writer.m_pProgress = nullptr;
         writer.m_pList = &list;
         writer.SetProgressBase(500);
-        double t0 = Now();
+        double t0 = NowMs();
         writer.Write(argv[1], 1, &info);
-        tReport = Now() - t0;
+        tReport = NowMs() - t0;
     }
 
     // The progress window's calls of the run, alone: the aggregation's
@@ -132,7 +126,7 @@ int main(int argc, char** argv) {
         progress.Create(IDD_PROGRESS, nullptr);
         progress.ShowWindow(SW_SHOW);
         progress.Reset();
-        double t0 = Now();
+        double t0 = NowMs();
         progress.Advance(0, 100);
         progress.Advance(100, 300);
         progress.Advance(300, 400);
@@ -142,7 +136,7 @@ int main(int argc, char** argv) {
         progress.Advance(500, 600);
         progress.Advance(600, 700);
         progress.Advance(700, 1000);
-        tProgress = Now() - t0;
+        tProgress = NowMs() - t0;
         progress.Finish();
     }
 
