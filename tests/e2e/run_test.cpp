@@ -122,6 +122,7 @@ struct Case {
     const char* typedPath;   // typed into the path (standalone), relative to the case folder
     bool lockReport;         // the report file is held open by another program
     bool settingsUnwritable; // the settings folder lies under a file
+    bool fullDisk;           // the report goes to a disk with no room left
     const char* box;         // the last message shown
     int result;              // LinkResult posted (host mode)
     bool report;             // the report is written
@@ -132,19 +133,21 @@ void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
 
 const Case kCases[] = {
     {"written-standalone", "BreakdownLinkA", false, nullptr, "USER1", nullptr, EXECUTE, "out\\report.xml", false,
-     false, kDone, 0, true, "out\\report.xml"},
+     false, false, kDone, 0, true, "out\\report.xml"},
     {"written-host-preset", "BreakdownLinkB", true, "out\\host.xml", "USER1", nullptr, EXECUTE, nullptr, false, false,
-     kDone, 0, true, ""},
-    {"cancelled", "BreakdownLinkC", true, nullptr, "USER1", nullptr, CANCEL, nullptr, false, false, kCancelled, 1,
-     false, nullptr},
-    {"past-results", "BreakdownLinkA", true, nullptr, "USER2", nullptr, NONE, nullptr, false, false, kPastData, 1,
-     false, nullptr},
+     false, kDone, 0, true, ""},
+    {"cancelled", "BreakdownLinkC", true, nullptr, "USER1", nullptr, CANCEL, nullptr, false, false, false, kCancelled,
+     1, false, nullptr},
+    {"past-results", "BreakdownLinkA", true, nullptr, "USER2", nullptr, NONE, nullptr, false, false, false, kPastData,
+     1, false, nullptr},
     {"report-not-written", "BreakdownLinkA", true, "out\\locked.xml", "USER1", nullptr, EXECUTE, nullptr, true, false,
+     false, kXmlFailed, 2, false, nullptr},
+    {"disk-full", "BreakdownLinkA", true, "report.xml", "USER1", nullptr, EXECUTE, nullptr, false, false, true,
      kXmlFailed, 2, false, nullptr},
-    {"summation-failed", "BreakdownLinkA", true, "out\\host.xml", "USER1", "2", EXECUTE, nullptr, false, false,
+    {"summation-failed", "BreakdownLinkA", true, "out\\host.xml", "USER1", "2", EXECUTE, nullptr, false, false, false,
      kCalcFailed, 2, false, nullptr},
     {"settings-unwritable", "BreakdownLinkA", false, nullptr, "USER1", nullptr, EXECUTE, "out\\report.xml", false, true,
-     kDone, 0, true, nullptr},
+     false, kDone, 0, true, nullptr},
 };
 
 class Run : public ::testing::TestWithParam<Case> {};
@@ -171,6 +174,13 @@ TEST_P(Run, EndsAsItShould) {
     e2e::SetEnv("LEDGER_FAULT_MOVENEXT", c.fault);
 
     std::string reportPath = c.hostPath ? dir + c.hostPath : c.typedPath ? dir + c.typedPath : std::string();
+    if (c.fullDisk) {
+        // Mounted and filled by the test fixture, where mounting is allowed.
+        std::string full = e2e::BinDir() + "..\\full-disk\\";
+        if (!e2e::Exists(full + "full-disk.marker")) GTEST_SKIP() << "no full disk could be mounted here";
+        reportPath = full + c.hostPath;
+        ::DeleteFileA(reportPath.c_str());
+    }
     HANDLE lock = INVALID_HANDLE_VALUE;
     if (c.lockReport) {
         e2e::WriteBytes(reportPath, "held");
@@ -216,6 +226,9 @@ TEST_P(Run, EndsAsItShould) {
     }
     if (c.report) {
         EXPECT_EQ(e2e::ReadBytes(reportPath), ExpectedReport(c.host ? 5 : 1));
+    } else if (c.fullDisk) {
+        // What could be written stays; it is no complete report.
+        EXPECT_NE(e2e::ReadBytes(reportPath), ExpectedReport(5));
     } else if (!c.lockReport && !reportPath.empty()) {
         EXPECT_FALSE(e2e::Exists(reportPath)) << "no report after a failed run";
     }
