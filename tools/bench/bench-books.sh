@@ -76,12 +76,12 @@ import=$(ms "$t")
 import_cpu=$(cpu_ms)
 
 t=$(date +%s%N)
+# Each side grouped on its own: two sorts of the journal are cheaper than
+# one sort of both sides together.
 cpu sqlite3 "$work/plain.db" >/dev/null <<'SQL'
-SELECT code, period, SUM(kn), SUM(kk), SUM(sn), SUM(sk) FROM (
-  SELECT debit_code AS code, period, amount_nuki AS kn, amount_komi AS kk, 0 AS sn, 0 AS sk FROM journal
-  UNION ALL
-  SELECT credit_code, period, 0, 0, amount_nuki, amount_komi FROM journal)
-GROUP BY code, period;
+SELECT debit_code, period, SUM(amount_nuki), SUM(amount_komi), 0, 0 FROM journal GROUP BY 1, 2
+UNION ALL
+SELECT credit_code, period, 0, 0, SUM(amount_nuki), SUM(amount_komi) FROM journal GROUP BY 1, 2;
 SQL
 query=$(ms "$t")
 query_cpu=$(cpu_ms)

@@ -21,7 +21,8 @@ export WINE_BUILD_DIR="$build"
 "$top/cmake/wine-env.sh" start
 
 work=$build/bench-books
-books=$("$here/bench-books.sh" "$build" "$work" | tee /dev/stderr)
+books=$("$here/bench-books.sh" "$build" "$work")
+echo "$books"
 floor=$(echo "$books" | sed -n 's/^(c) sqlite3 totals query: \([0-9]*\) ms.*/\1/p')
 
 echo
