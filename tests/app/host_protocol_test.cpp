@@ -53,8 +53,8 @@ TEST_P(HostProtocol, Run) {
     const Case& c = GetParam();
     std::string db = BooksDb();
     std::string dir = e2e::FreshDir(std::string("host-") + c.name);
-    std::string exe = dir + c.edition + ".exe";
-    ASSERT_TRUE(e2e::Copy(e2e::BinDir() + c.edition + ".exe", exe));
+    std::string exe = e2e::InstallEdition(dir, c.edition);
+    ASSERT_FALSE(exe.empty());
     if (c.level) e2e::WriteBytes(dir + "OrvaneDef.ini", c.level);
 
     std::string conn = std::string(c.connection) == "ok"       ? e2e::Connection(db)

@@ -156,8 +156,8 @@ TEST_P(Run, EndsAsItShould) {
     const Case& c = GetParam();
     std::string db = BooksDb();
     std::string dir = e2e::FreshDir(std::string("run-") + c.name);
-    std::string exe = dir + c.edition + ".exe";
-    ASSERT_TRUE(e2e::Copy(e2e::BinDir() + c.edition + ".exe", exe));
+    std::string exe = e2e::InstallEdition(dir, c.edition);
+    ASSERT_FALSE(exe.empty());
     e2e::WriteBytes(dir + "OrvaneDef.ini", "[ProgramLevel]\r\nKX13_U=3\r\n");
     ASSERT_TRUE(e2e::Copy(e2e::SourceDir() + "res\\SUPPORT.INF", dir + "SUPPORT.INF"));
     ::CreateDirectoryA((dir + "out").c_str(), nullptr);

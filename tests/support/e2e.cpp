@@ -75,6 +75,11 @@ bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str())
 
 bool Copy(const std::string& from, const std::string& to) { return ::CopyFileA(from.c_str(), to.c_str(), FALSE) != 0; }
 
+std::string InstallEdition(const std::string& dir, const std::string& edition) {
+    std::string exe = dir + edition + ".exe";
+    return Copy(BinDir() + edition + ".exe", exe) ? exe : std::string();
+}
+
 Result Run(const std::string& commandLine, int timeoutSeconds, const Tick& tick) {
     Result r;
     SECURITY_ATTRIBUTES sa = {sizeof sa, nullptr, TRUE};

@@ -22,6 +22,9 @@ bool WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
 bool Exists(const std::string& path);
 bool Copy(const std::string& from, const std::string& to);
+// Copies an edition program from bin\ into dir and returns its path there
+// (empty when it could not be copied).
+std::string InstallEdition(const std::string& dir, const std::string& edition);
 
 struct Box {
     HWND hwnd;
